@@ -1,0 +1,24 @@
+#pragma once
+// The built-in functions: one table of name, argument counts and implementation.
+
+#include <string_view>
+
+#include "host/formula/operand.h"
+
+namespace korvat::host::formula {
+
+class FunctionArgs;
+
+struct FunctionSpec {
+  std::string_view name;  // upper case
+  int minArgs;
+  int maxArgs;  // kVariadic for no limit
+  Operand (*call)(FunctionArgs& args);
+};
+
+inline constexpr int kVariadic = 255;
+
+// The function of that name, ignoring case; null when there is none.
+const FunctionSpec* FindFunction(std::string_view name);
+
+}  // namespace korvat::host::formula
