@@ -1,0 +1,66 @@
+#include "host/model/range_transfer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "host/formula/formula.h"
+#include "host/model/workbook.h"
+
+namespace korvat::host {
+namespace {
+
+struct CopiedCell {
+  int rowOffset;
+  int colOffset;
+  CellValue value;      // the constant, or the current result for Values
+  std::string formula;  // already shifted
+  CellStyle style;
+};
+
+std::vector<CopiedCell> Snapshot(const Worksheet& from, const RangeRef& range, int rowDelta,
+                                 int colDelta, PasteKind kind) {
+  std::vector<CopiedCell> out;
+  const auto& cells = from.Cells();
+  auto it = cells.lower_bound(Worksheet::CellKey(range.firstRow, range.firstCol));
+  auto end = cells.upper_bound(Worksheet::CellKey(range.lastRow, range.lastCol));
+  for (; it != end; ++it) {
+    const int r = Worksheet::KeyRow(it->first), c = Worksheet::KeyColumn(it->first);
+    if (c < range.firstCol || c > range.lastCol) continue;
+    const Cell& cell = it->second;
+    CopiedCell copy{r - range.firstRow, c - range.firstCol, cell.value, {}, cell.style};
+    if (kind == PasteKind::Values) {
+      copy.value = from.Value(r, c);
+    } else if (cell.HasFormula()) {
+      copy.formula = formula::ShiftRelative(cell.formula, rowDelta, colDelta);
+    }
+    out.push_back(std::move(copy));
+  }
+  return out;
+}
+
+}  // namespace
+
+bool CopyRange(const Worksheet& from, const RangeRef& range, Worksheet& to, int row, int col,
+               PasteKind kind) {
+  if (!Worksheet::InSheet(row, col)) return false;
+  const int rowDelta = row - range.firstRow, colDelta = col - range.firstCol;
+  std::vector<CopiedCell> copied = Snapshot(from, range, rowDelta, colDelta, kind);
+
+  RangeRef target{row, col, std::min(kMaxRows, row + range.RowCount() - 1),
+                  std::min(kMaxColumns, col + range.ColumnCount() - 1)};
+  const bool contents = kind != PasteKind::Formats;
+  const bool formats = kind == PasteKind::All || kind == PasteKind::Formats;
+  if (contents) to.ClearContents(target);
+  if (formats) to.ClearFormats(target);
+
+  for (const CopiedCell& c : copied) {
+    const int r = row + c.rowOffset, k = col + c.colOffset;
+    if (!target.Contains(r, k)) continue;
+    if (formats) to.SetStyle(r, k, c.style);
+    if (contents && (!c.formula.empty() || !c.value.IsEmpty())) to.SetInput(r, k, c.value, c.formula);
+  }
+  to.Parent().BumpGeneration();
+  return true;
+}
+
+}  // namespace korvat::host
