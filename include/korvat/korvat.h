@@ -1,0 +1,27 @@
+#pragma once
+/* The exported functions of the Korvat library, as a workbook's macros declare
+ * them. Exported by plain name; the 32-bit Windows build uses the standard call
+ * convention. Object arguments arrive as the address of the caller's variable
+ * that holds the object's IDispatch reference. Integer results that say whether
+ * the sheet changed are as wide as a pointer. */
+
+#include "automation/com.h"
+
+#include <stdint.h>
+
+#if defined(_WIN32)
+#define KV_CALL __stdcall
+#define KV_API
+#else
+#define KV_CALL
+#define KV_API __attribute__((visibility("default")))
+#endif
+
+extern "C" {
+
+/* Lifecycle */
+KV_API int32_t KV_CALL kvInit(void);
+KV_API void KV_CALL kvQuit(void);
+KV_API int32_t KV_CALL kvSetWorkBook(IDispatch** workbook);
+
+}

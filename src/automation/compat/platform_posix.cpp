@@ -1,0 +1,140 @@
+// Platform services off Windows: the system code page is UTF-8, the error texts
+// are those the Windows system gives for the codes this library meets, and a
+// message box with no user interface to show it in is written to standard error.
+
+#include "automation/com.h"
+
+#include <cstdio>
+
+namespace korvat::platform {
+
+WideText AnsiToWide(std::string_view text) {
+  WideText out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    char32_t cp = 0xFFFD;
+    std::size_t need = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : 99;
+    if (need == 0) {
+      cp = c;
+      i += 1;
+    } else if (need != 99 && i + need < text.size()) {
+      cp = need == 1 ? (c & 0x1F) : need == 2 ? (c & 0x0F) : (c & 0x07);
+      bool ok = true;
+      for (std::size_t k = 1; k <= need; ++k) {
+        const auto cc = static_cast<unsigned char>(text[i + k]);
+        if ((cc & 0xC0) != 0x80) { ok = false; break; }
+        cp = (cp << 6) | (cc & 0x3F);
+      }
+      if (!ok || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+      i += ok ? need + 1 : 1;
+    } else {
+      i += 1;
+    }
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out += static_cast<OLECHAR>(0xD800 + (cp >> 10));
+      out += static_cast<OLECHAR>(0xDC00 + (cp & 0x3FF));
+    } else {
+      out += static_cast<OLECHAR>(cp);
+    }
+  }
+  return out;
+}
+
+std::string WideToAnsi(WideView text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (cp >> 18));
+      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string SystemErrorText(HRESULT code) {
+  struct Entry {
+    std::uint32_t code;
+    const char* text;
+  };
+  static const Entry kTexts[] = {
+      {0x80004001u, "Not implemented"},
+      {0x80004002u, "No such interface supported"},
+      {0x80004003u, "Invalid pointer"},
+      {0x80004004u, "Operation aborted"},
+      {0x80004005u, "Unspecified error"},
+      {0x8000FFFFu, "Catastrophic failure"},
+      {0x80070005u, "Access is denied."},
+      {0x8007000Eu, "Not enough memory resources are available to complete this operation."},
+      {0x80070057u, "The parameter is incorrect."},
+      {0x80020001u, "Unknown interface."},
+      {0x80020003u, "Member not found."},
+      {0x80020004u, "Parameter not found."},
+      {0x80020005u, "Type mismatch."},
+      {0x80020006u, "Unknown name."},
+      {0x80020007u, "No named arguments."},
+      {0x80020008u, "Bad variable type."},
+      {0x80020009u, "Exception occurred."},
+      {0x8002000Au, "Out of present range."},
+      {0x8002000Bu, "Invalid index."},
+      {0x8002000Eu, "Invalid number of parameters."},
+      {0x8002000Fu, "Parameter not optional."},
+      {0x80040154u, "Class not registered"},
+      {0x800401E3u, "Operation unavailable"},
+      {0x800401E4u, "Invalid syntax"},
+      {0x800401F3u, "Invalid class string"},
+  };
+  for (const Entry& e : kTexts)
+    if (e.code == static_cast<std::uint32_t>(code)) return e.text;
+  return {};
+}
+
+int ShowSystemMessageBox(void*, const OLECHAR* text, const OLECHAR* title, unsigned) {
+  const std::string t = title ? WideToAnsi(title) : std::string("Error");
+  const std::string m = text ? WideToAnsi(text) : std::string();
+  std::fprintf(stderr, "%s: %s\n", t.c_str(), m.c_str());
+  return 1;  // IDOK
+}
+
+}  // namespace korvat::platform
+
+namespace korvat::platform {
+
+bool BreakDownUtc(std::int64_t seconds, std::tm& out) {
+  const std::time_t t = static_cast<std::time_t>(seconds);
+  return gmtime_r(&t, &out) != nullptr;
+}
+
+bool BreakDownLocal(std::int64_t seconds, std::tm& out) {
+  const std::time_t t = static_cast<std::time_t>(seconds);
+  return localtime_r(&t, &out) != nullptr;
+}
+
+bool MakeLocalTime(std::tm& local, std::int64_t& seconds) {
+  const std::time_t t = std::mktime(&local);
+  if (t == static_cast<std::time_t>(-1)) return false;
+  seconds = static_cast<std::int64_t>(t);
+  return true;
+}
+
+}  // namespace korvat::platform

@@ -1,0 +1,535 @@
+#include "automation/dispatch_call.h"
+
+#include "automation/call_error.h"
+#include "automation/date_conversion.h"
+
+#include <atomic>
+#include <cstring>
+
+namespace korvat {
+namespace {
+
+std::atomic<bool> wideText{false};
+
+constexpr WORD kGetFlags = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
+
+// The arguments of one segment, in the order Invoke expects (last placeholder first).
+class ArgumentArray {
+ public:
+  ArgumentArray() {
+    for (VARIANT& v : slots_) VariantInit(&v);
+  }
+  ~ArgumentArray() { ClearOwned(); }
+  ArgumentArray(const ArgumentArray&) = delete;
+  ArgumentArray& operator=(const ArgumentArray&) = delete;
+
+  bool Full() const { return lowest_ == 0; }
+  // The next slot, from the end backwards.
+  VARIANT& Next() { return slots_[--lowest_]; }
+  void MarkOwned() { owned_[lowest_] = true; }
+  UINT Count() const { return static_cast<UINT>(kMaxPlaceholders - lowest_); }
+  VARIANT* First() { return Count() ? &slots_[lowest_] : nullptr; }
+
+  void ClearOwned() {
+    for (int i = lowest_; i < kMaxPlaceholders; ++i) {
+      if (owned_[i]) VariantClear(&slots_[i]);
+      owned_[i] = false;
+    }
+  }
+
+ private:
+  VARIANT slots_[kMaxPlaceholders];
+  bool owned_[kMaxPlaceholders] = {};
+  int lowest_ = kMaxPlaceholders;
+};
+
+OLECHAR* FindDot(OLECHAR* text) {
+  for (; *text; ++text)
+    if (*text == u'.') return text;
+  return nullptr;
+}
+
+bool EndsName(OLECHAR c) { return c == u'(' || c == u' ' || c == u'=' || c == u'%' || c == 0; }
+
+HRESULT DateArgument(HRESULT converted, double date, VARIANT& v) {
+  if (FAILED(converted)) return converted;
+  v.vt = VT_DATE;
+  v.date = date;
+  return S_OK;
+}
+
+// Fills v from the argument list for one placeholder letter.
+HRESULT BuildArgument(OLECHAR letter, va_list* args, VARIANT& v, bool& owned) {
+  owned = false;
+  if (letter == u'T') letter = WideTextMode() ? u'S' : u's';
+  switch (letter) {
+    case u'd': v.vt = VT_I4; v.lVal = va_arg(*args, std::int32_t); return S_OK;
+    case u'u': v.vt = VT_UI4; v.ulVal = va_arg(*args, std::uint32_t); return S_OK;
+    case u'e': v.vt = VT_R8; v.dblVal = va_arg(*args, double); return S_OK;
+    case u'b': v.vt = VT_BOOL; v.boolVal = va_arg(*args, std::int32_t) ? VARIANT_TRUE : VARIANT_FALSE; return S_OK;
+    case u'D': v.vt = VT_DATE; v.date = va_arg(*args, double); return S_OK;
+    case u'o': v.vt = VT_DISPATCH; v.pdispVal = va_arg(*args, IDispatch*); return S_OK;
+    case u'O': v.vt = VT_UNKNOWN; v.punkVal = va_arg(*args, IUnknown*); return S_OK;
+    case u'B': v.vt = VT_BSTR; v.bstrVal = va_arg(*args, BSTR); return S_OK;
+    case u'm': v.vt = VT_ERROR; v.scode = DISP_E_PARAMNOTFOUND; return S_OK;
+    case u'p':
+      if (sizeof(void*) == 8) {
+        v.vt = VT_I8;
+        v.llVal = static_cast<LONGLONG>(va_arg(*args, std::intptr_t));
+      } else {
+        v.vt = VT_I4;
+        v.lVal = static_cast<LONG>(va_arg(*args, std::intptr_t));
+      }
+      return S_OK;
+    case u'v': {
+      const VARIANT* source = va_arg(*args, const VARIANT*);
+      if (!source) return E_INVALIDARG;
+      v = *source;  // shallow: the caller keeps ownership
+      return S_OK;
+    }
+    case u'S': {
+      const OLECHAR* text = va_arg(*args, const OLECHAR*);
+      v.vt = VT_BSTR;
+      v.bstrVal = nullptr;
+      if (text && !(v.bstrVal = SysAllocString(text))) return E_OUTOFMEMORY;
+      owned = true;
+      return S_OK;
+    }
+    case u's': {
+      const char* text = va_arg(*args, const char*);
+      v.vt = VT_BSTR;
+      v.bstrVal = nullptr;
+      if (text) {
+        const WideText wide = platform::AnsiToWide(text);
+        if (!(v.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size())))) return E_OUTOFMEMORY;
+      }
+      owned = true;
+      return S_OK;
+    }
+    case u't': {
+      double date = 0;
+      const HRESULT hr = TimeTToDate(va_arg(*args, std::int64_t), &date);
+      return DateArgument(hr, date, v);
+    }
+    case u'f': {
+      const FILETIME* ft = va_arg(*args, const FILETIME*);
+      double date = 0;
+      return DateArgument(ft ? FileTimeToDate(*ft, &date) : E_INVALIDARG, date, v);
+    }
+    case u'W': {
+      const SYSTEMTIME* st = va_arg(*args, const SYSTEMTIME*);
+      double date = 0;
+      return DateArgument(st ? SystemTimeToDate(*st, &date) : E_INVALIDARG, date, v);
+    }
+    default:
+      return E_INVALIDARG;
+  }
+}
+
+// Reads the member name of a segment into name and its placeholders into the array.
+HRESULT CreateArgumentArray(const OLECHAR* segment, OLECHAR* name, ArgumentArray& arguments, va_list* args) {
+  EnterCall();
+  std::size_t i = 0;
+  for (; !EndsName(segment[i]); ++i) name[i] = segment[i];
+  name[i] = 0;
+  HRESULT hr = S_OK;
+  for (const OLECHAR* p = segment + i; *p && SUCCEEDED(hr); ++p) {
+    if (*p != u'%') continue;
+    const OLECHAR letter = *++p;
+    if (letter == 0 || arguments.Full()) {
+      hr = E_INVALIDARG;
+      break;
+    }
+    VARIANT& slot = arguments.Next();
+    bool owned = false;
+    hr = BuildArgument(letter, args, slot, owned);
+    if (owned) arguments.MarkOwned();
+  }
+  if (FAILED(hr)) arguments.ClearOwned();
+  return ExitCall({hr, KV_W("CreateArgumentArray"), segment, name});
+}
+
+HRESULT InvokeArray(WORD flags, VARIANT* result, UINT count, IDispatch* object, OLECHAR* name, VARIANT* arguments) {
+  EnterCall();
+  if (!object || !name || !*name || (count != 0 && !arguments))
+    return ExitCall({E_INVALIDARG, KV_W("InvokeArray"), name, name});
+  DISPID id = DISPID_UNKNOWN;
+  HRESULT hr = object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(hr)) return ExitCall({hr, KV_W("InvokeArray"), name, name, true});
+  if (result) VariantInit(result);
+  DISPID namedPut = DISPID_PROPERTYPUT;
+  DISPPARAMS params{arguments, nullptr, count, 0};
+  if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
+    params.rgdispidNamedArgs = &namedPut;
+    params.cNamedArgs = 1;
+  }
+  EXCEPINFO info;
+  std::memset(&info, 0, sizeof info);
+  UINT argumentError = 0;
+  hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &info, &argumentError);
+  return ExitCall({hr, KV_W("InvokeArray"), name, name, true, &info, argumentError});
+}
+
+HRESULT InternalInvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* object, const OLECHAR* segment,
+                        va_list* args) {
+  EnterCall();
+  OLECHAR name[kMaxPathLength + 1];
+  ArgumentArray arguments;
+  HRESULT hr = CreateArgumentArray(segment, name, arguments, args);
+  if (SUCCEEDED(hr)) hr = InvokeArray(flags, result, arguments.Count(), object, name, arguments.First());
+  arguments.ClearOwned();
+  if (SUCCEEDED(hr) && result && returnType != VT_EMPTY && result->vt != returnType) {
+    hr = VariantChangeType(result, result, VARIANT_ALPHABOOL, returnType);
+    if (FAILED(hr)) VariantClear(result);
+  }
+  return ExitCall({hr, KV_W("InternalInvokeV"), segment, name});
+}
+
+// Walks every segment but the last; on success current holds a reference to the
+// object the last segment acts on and rest points at that segment.
+HRESULT TraverseSubObjects(IDispatch*& current, OLECHAR*& rest, va_list* args) {
+  EnterCall();
+  HRESULT hr = S_OK;
+  while (OLECHAR* dot = FindDot(rest)) {
+    *dot = 0;
+    VARIANT next;
+    VariantInit(&next);
+    hr = InternalInvokeV(kGetFlags, VT_DISPATCH, &next, current, rest, args);
+    current->Release();
+    current = nullptr;
+    if (FAILED(hr)) return ExitCall({hr, KV_W("TraverseSubObjects"), rest, rest});
+    if (!next.pdispVal) {
+      VariantClear(&next);
+      return ExitCall({E_NOINTERFACE, KV_W("TraverseSubObjects"), rest, rest});
+    }
+    current = next.pdispVal;  // the reference moves out of the VARIANT
+    rest = dot + 1;
+  }
+  return ExitCall({hr, KV_W("TraverseSubObjects"), rest, rest});
+}
+
+struct ResultSpec {
+  VARTYPE type;
+  OLECHAR letter;
+};
+
+bool ResultTypeOf(const OLECHAR* resultType, ResultSpec& spec) {
+  if (!resultType) return false;
+  if (resultType[0] == u'%') ++resultType;
+  OLECHAR letter = resultType[0];
+  if (letter == 0 || resultType[1] != 0) return false;
+  if (letter == u'T') letter = WideTextMode() ? u'S' : u's';
+  spec.letter = letter;
+  switch (letter) {
+    case u'd': spec.type = VT_I4; return true;
+    case u'u': spec.type = VT_UI4; return true;
+    case u'e': spec.type = VT_R8; return true;
+    case u'b': spec.type = VT_BOOL; return true;
+    case u'v': spec.type = VT_EMPTY; return true;
+    case u'B': case u'S': case u's': spec.type = VT_BSTR; return true;
+    case u'o': spec.type = VT_DISPATCH; return true;
+    case u'O': spec.type = VT_UNKNOWN; return true;
+    case u'p': spec.type = sizeof(void*) == 8 ? VT_I8 : VT_I4; return true;
+    case u'D': case u't': case u'f': case u'W': spec.type = VT_DATE; return true;
+    default: return false;
+  }
+}
+
+// Stores the converted value through result; on failure stores nothing and clears value.
+HRESULT StoreResult(const ResultSpec& spec, VARIANT& value, void* result) {
+  switch (spec.letter) {
+    case u'd': *static_cast<std::int32_t*>(result) = value.lVal; return S_OK;
+    case u'u': *static_cast<std::uint32_t*>(result) = value.ulVal; return S_OK;
+    case u'e': *static_cast<double*>(result) = value.dblVal; return S_OK;
+    case u'b': *static_cast<std::int32_t*>(result) = value.boolVal; return S_OK;
+    case u'D': *static_cast<double*>(result) = value.date; return S_OK;
+    case u'p':
+      *static_cast<std::intptr_t*>(result) =
+          sizeof(void*) == 8 ? static_cast<std::intptr_t>(value.llVal) : static_cast<std::intptr_t>(value.lVal);
+      return S_OK;
+    case u'v': *static_cast<VARIANT*>(result) = value; return S_OK;
+    case u'B': case u'S': *static_cast<BSTR*>(result) = value.bstrVal; return S_OK;
+    case u'o': case u'O':
+      if (!value.punkVal) return E_NOINTERFACE;
+      *static_cast<IUnknown**>(result) = value.punkVal;
+      return S_OK;
+    case u's': {
+      const std::string narrow = platform::WideToAnsi(WideView(value.bstrVal ? value.bstrVal : KV_W(""),
+                                                               SysStringLen(value.bstrVal)));
+      BSTR bytes = SysAllocStringByteLen(narrow.data(), static_cast<UINT>(narrow.size()));
+      if (!bytes) return E_OUTOFMEMORY;
+      VariantClear(&value);
+      *static_cast<char**>(result) = reinterpret_cast<char*>(bytes);
+      return S_OK;
+    }
+    case u't': {
+      std::int64_t seconds = 0;
+      const HRESULT hr = DateToTimeT(value.date, &seconds);
+      if (SUCCEEDED(hr)) *static_cast<std::int64_t*>(result) = seconds;
+      return hr;
+    }
+    case u'f': {
+      FILETIME ft;
+      const HRESULT hr = DateToFileTime(value.date, &ft);
+      if (SUCCEEDED(hr)) *static_cast<FILETIME*>(result) = ft;
+      return hr;
+    }
+    case u'W': {
+      SYSTEMTIME st;
+      const HRESULT hr = DateToSystemTime(value.date, &st);
+      if (SUCCEEDED(hr)) *static_cast<SYSTEMTIME*>(result) = st;
+      return hr;
+    }
+  }
+  return E_INVALIDARG;
+}
+
+// Ownership of the stored value passes to the caller for these letters.
+bool HandsOutValue(OLECHAR letter) {
+  return letter == u'v' || letter == u'B' || letter == u'S' || letter == u'o' || letter == u'O';
+}
+
+}  // namespace
+
+HRESULT InitializeCallLayer(bool initializeCom, bool wideTextMode) {
+  wideText = wideTextMode;
+  return initializeCom ? CoInitialize(nullptr) : S_OK;
+}
+
+void UninitializeCallLayer(bool uninitializeCom) {
+  ReleaseThreadErrorRecord();
+  if (uninitializeCom) CoUninitialize();
+}
+
+bool WideTextMode() { return wideText; }
+
+HRESULT InvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* object, const OLECHAR* path,
+                va_list* args) {
+  EnterCall();
+  if (!object || !path) return ExitCall({E_INVALIDARG, KV_W("InvokeV"), path, path});
+  const std::size_t length = std::char_traits<OLECHAR>::length(path);
+  if (length > kMaxPathLength) return ExitCall({E_INVALIDARG, KV_W("InvokeV"), path, path});
+  OLECHAR buffer[kMaxPathLength + 1];
+  std::memcpy(buffer, path, (length + 1) * sizeof(OLECHAR));
+  OLECHAR* rest = buffer[0] == u'.' ? buffer + 1 : buffer;
+  IDispatch* current = object;
+  current->AddRef();
+  HRESULT hr = TraverseSubObjects(current, rest, args);
+  if (SUCCEEDED(hr)) {
+    hr = InternalInvokeV(flags, returnType, result, current, rest, args);
+    current->Release();
+  }
+  return ExitCall({hr, KV_W("InvokeV"), path, path});
+}
+
+HRESULT CallMethodV(IDispatch* object, const OLECHAR* path, va_list* args) {
+  EnterCall();
+  return ExitCall({InvokeV(DISPATCH_METHOD, VT_EMPTY, nullptr, object, path, args), KV_W("CallMethodV"), path, path});
+}
+
+HRESULT PutValueV(IDispatch* object, const OLECHAR* path, va_list* args) {
+  EnterCall();
+  return ExitCall(
+      {InvokeV(DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, object, path, args), KV_W("PutValueV"), path, path});
+}
+
+HRESULT PutRefV(IDispatch* object, const OLECHAR* path, va_list* args) {
+  EnterCall();
+  return ExitCall(
+      {InvokeV(DISPATCH_PROPERTYPUTREF, VT_EMPTY, nullptr, object, path, args), KV_W("PutRefV"), path, path});
+}
+
+HRESULT GetValueV(const OLECHAR* resultType, void* result, IDispatch* object, const OLECHAR* path, va_list* args) {
+  EnterCall();
+  ResultSpec spec{};
+  if (!result || !ResultTypeOf(resultType, spec)) return ExitCall({E_INVALIDARG, KV_W("GetValueV"), path, path});
+  VARIANT value;
+  VariantInit(&value);
+  HRESULT hr = InvokeV(kGetFlags, spec.type, &value, object, path, args);
+  if (SUCCEEDED(hr)) {
+    hr = StoreResult(spec, value, result);
+    if (FAILED(hr) || !HandsOutValue(spec.letter)) VariantClear(&value);
+  }
+  return ExitCall({hr, KV_W("GetValueV"), path, path});
+}
+
+HRESULT Invoke(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* object, const OLECHAR* path, ...) {
+  EnterCall();
+  va_list args;
+  va_start(args, path);
+  const HRESULT hr = InvokeV(flags, returnType, result, object, path, &args);
+  va_end(args);
+  return ExitCall({hr, KV_W("Invoke"), path, path});
+}
+
+HRESULT CallMethod(IDispatch* object, const OLECHAR* path, ...) {
+  EnterCall();
+  va_list args;
+  va_start(args, path);
+  const HRESULT hr = CallMethodV(object, path, &args);
+  va_end(args);
+  return ExitCall({hr, KV_W("CallMethod"), path, path});
+}
+
+HRESULT PutValue(IDispatch* object, const OLECHAR* path, ...) {
+  EnterCall();
+  va_list args;
+  va_start(args, path);
+  const HRESULT hr = PutValueV(object, path, &args);
+  va_end(args);
+  return ExitCall({hr, KV_W("PutValue"), path, path});
+}
+
+HRESULT PutRef(IDispatch* object, const OLECHAR* path, ...) {
+  EnterCall();
+  va_list args;
+  va_start(args, path);
+  const HRESULT hr = PutRefV(object, path, &args);
+  va_end(args);
+  return ExitCall({hr, KV_W("PutRef"), path, path});
+}
+
+HRESULT GetValue(const OLECHAR* resultType, void* result, IDispatch* object, const OLECHAR* path, ...) {
+  EnterCall();
+  va_list args;
+  va_start(args, path);
+  const HRESULT hr = GetValueV(resultType, result, object, path, &args);
+  va_end(args);
+  return ExitCall({hr, KV_W("GetValue"), path, path});
+}
+
+HRESULT EnumBeginV(IEnumVARIANT** enumerator, IDispatch* object, const OLECHAR* path, va_list* args) {
+  EnterCall();
+  const CallExit failed{E_INVALIDARG, KV_W("EnumBeginV"), path, path};
+  if (!enumerator || !object) return ExitCall(failed);
+  IDispatch* collection = object;
+  if (path) {
+    collection = nullptr;
+    const HRESULT hr = GetValueV(KV_W("o"), &collection, object, path, args);
+    if (FAILED(hr)) return ExitCall({hr, KV_W("EnumBeginV"), path, path});
+  }
+  VARIANT result;
+  VariantInit(&result);
+  DISPPARAMS none{nullptr, nullptr, 0, 0};
+  EXCEPINFO info;
+  std::memset(&info, 0, sizeof info);
+  UINT argumentError = 0;
+  HRESULT hr = collection->Invoke(DISPID_NEWENUM, IID_NULL, LOCALE_USER_DEFAULT, kGetFlags, &none, &result, &info,
+                                  &argumentError);
+  if (path) collection->Release();
+  if (FAILED(hr))
+    return ExitCall({hr, KV_W("EnumBeginV"), path, KV_W("_NewEnum"), true, &info, argumentError});
+  if ((result.vt != VT_DISPATCH && result.vt != VT_UNKNOWN) || !result.punkVal) {
+    VariantClear(&result);
+    return ExitCall({E_NOINTERFACE, KV_W("EnumBeginV"), path, KV_W("_NewEnum"), false, &info});
+  }
+  IEnumVARIANT* found = nullptr;
+  hr = result.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&found));
+  VariantClear(&result);
+  if (SUCCEEDED(hr)) *enumerator = found;
+  return ExitCall({hr, KV_W("EnumBeginV"), path, KV_W("_NewEnum"), false, &info});
+}
+
+HRESULT EnumBegin(IEnumVARIANT** enumerator, IDispatch* object, const OLECHAR* path, ...) {
+  EnterCall();
+  va_list args;
+  va_start(args, path);
+  const HRESULT hr = EnumBeginV(enumerator, object, path, &args);
+  va_end(args);
+  return ExitCall({hr, KV_W("EnumBegin"), path, path});
+}
+
+HRESULT EnumNextObject(IEnumVARIANT* enumerator, IDispatch** object) {
+  EnterCall();
+  const OLECHAR* kName = KV_W("EnumNextObject");
+  const OLECHAR* kMember = KV_W("Enumerator");
+  if (!enumerator || !object) return ExitCall({E_INVALIDARG, kName, kMember, kMember});
+  VARIANT item;
+  VariantInit(&item);
+  ULONG fetched = 0;
+  HRESULT hr = enumerator->Next(1, &item, &fetched);
+  if (hr == S_OK && item.vt != VT_DISPATCH) {
+    hr = VariantChangeType(&item, &item, 0, VT_DISPATCH);
+    if (FAILED(hr)) VariantClear(&item);
+  }
+  if (hr == S_OK) *object = item.pdispVal;  // the reference moves to the caller
+  return ExitCall({hr, kName, kMember, kMember});
+}
+
+HRESULT EnumNextVariant(IEnumVARIANT* enumerator, VARIANT* item) {
+  EnterCall();
+  const OLECHAR* kName = KV_W("EnumNextVariant");
+  const OLECHAR* kMember = KV_W("Enumerator");
+  if (!enumerator || !item) return ExitCall({E_INVALIDARG, kName, kMember, kMember});
+  ULONG fetched = 0;
+  return ExitCall({enumerator->Next(1, item, &fetched), kName, kMember, kMember});
+}
+
+HRESULT CreateObjectEx(const OLECHAR* className, REFIID riid, DWORD context, COSERVERINFO* serverInfo,
+                       void** object) {
+  EnterCall();
+  const OLECHAR* kName = KV_W("CreateObjectEx");
+  if (!className || !object) return ExitCall({E_INVALIDARG, kName, className, className});
+  CLSID clsid;
+  HRESULT hr = className[0] == u'{' ? CLSIDFromString(className, &clsid) : CLSIDFromProgID(className, &clsid);
+  if (FAILED(hr)) return ExitCall({hr, kName, className, className});
+  IClassFactory* factory = nullptr;
+  hr = CoGetClassObject(clsid, context, serverInfo, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+  if (FAILED(hr)) return ExitCall({hr, kName, className, className});
+  void* created = nullptr;
+  hr = factory->CreateInstance(nullptr, riid, &created);
+  factory->Release();
+  if (SUCCEEDED(hr)) *object = created;
+  return ExitCall({hr, kName, className, className});
+}
+
+HRESULT CreateObject(const OLECHAR* className, const OLECHAR* machine, IDispatch** object) {
+  EnterCall();
+  COSERVERINFO server;
+  std::memset(&server, 0, sizeof server);
+  server.pwszName = const_cast<OLECHAR*>(machine);
+  const HRESULT hr =
+      machine ? CreateObjectEx(className, IID_IDispatch, CLSCTX_REMOTE_SERVER, &server, reinterpret_cast<void**>(object))
+              : CreateObjectEx(className, IID_IDispatch, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, nullptr,
+                               reinterpret_cast<void**>(object));
+  return ExitCall({hr, KV_W("CreateObject"), className, className});
+}
+
+HRESULT GetObjectEx(const OLECHAR* fileName, const OLECHAR* className, REFIID riid, DWORD context, void* reserved,
+                    void** object) {
+  EnterCall();
+  const OLECHAR* kName = KV_W("GetObjectEx");
+  const OLECHAR* member = fileName ? fileName : className;
+  if ((!fileName && !className) || reserved || !object) return ExitCall({E_INVALIDARG, kName, member, member});
+  HRESULT hr;
+  if (fileName && !className) {
+    hr = CoGetObject(fileName, nullptr, riid, object);
+  } else if (fileName) {
+    IPersistFile* file = nullptr;
+    hr = CreateObjectEx(className, IID_IPersistFile, context, nullptr, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(hr)) {
+      hr = file->Load(fileName, 0);
+      if (SUCCEEDED(hr)) hr = file->QueryInterface(riid, object);
+      file->Release();
+    }
+  } else {
+    CLSID clsid;
+    hr = className[0] == u'{' ? CLSIDFromString(className, &clsid) : CLSIDFromProgID(className, &clsid);
+    IUnknown* running = nullptr;
+    if (SUCCEEDED(hr)) hr = GetActiveObject(clsid, nullptr, &running);
+    if (SUCCEEDED(hr)) {
+      hr = running->QueryInterface(riid, object);
+      running->Release();
+    }
+  }
+  return ExitCall({hr, kName, member, member});
+}
+
+HRESULT GetObject(const OLECHAR* fileName, const OLECHAR* className, IDispatch** object) {
+  EnterCall();
+  const HRESULT hr = GetObjectEx(fileName, className, IID_IDispatch, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                 nullptr, reinterpret_cast<void**>(object));
+  return ExitCall({hr, KV_W("GetObject"), fileName ? fileName : className, fileName ? fileName : className});
+}
+
+}  // namespace korvat
