@@ -34,28 +34,6 @@ std::string FormatRow(const Coordinate& r) {
   return (r.absolute ? "$" : "") + std::to_string(r.value);
 }
 
-bool NeedsQuotes(std::string_view sheet) {
-  if (sheet.empty()) return true;
-  if (sheet.front() >= '0' && sheet.front() <= '9') return true;
-  for (char c : sheet) {
-    bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                 c == '_' || c == '.' || static_cast<unsigned char>(c) >= 0x80;
-    if (!plain) return true;
-  }
-  // A name that reads as a cell address ("AB1") must be quoted to stay a sheet name.
-  size_t letters = 0;
-  while (letters < sheet.size() && ((sheet[letters] >= 'A' && sheet[letters] <= 'Z') ||
-                                    (sheet[letters] >= 'a' && sheet[letters] <= 'z')))
-    ++letters;
-  if (letters > 0 && letters < sheet.size() && ColumnFromLetters(sheet.substr(0, letters)) != 0) {
-    bool digitsOnly = true;
-    for (size_t i = letters; i < sheet.size(); ++i)
-      if (sheet[i] < '0' || sheet[i] > '9') digitsOnly = false;
-    if (digitsOnly) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string FormatRefSpan(const RefSpan& span) {
@@ -65,16 +43,6 @@ std::string FormatRefSpan(const RefSpan& span) {
     case RefShape::Rows: return FormatRow(span.row1) + ":" + FormatRow(span.row2);
   }
   return {};
-}
-
-std::string FormatSheetQualifier(std::string_view sheet) {
-  if (!NeedsQuotes(sheet)) return std::string(sheet) + "!";
-  std::string out = "'";
-  for (char c : sheet) {
-    if (c == '\'') out += '\'';
-    out += c;
-  }
-  return out + "'!";
 }
 
 }  // namespace korvat::host::formula

@@ -34,8 +34,4 @@ std::string ColumnLetters(int column);
 // Writes the span back as formula text ("$A1", "B:$D", "5:7").
 std::string FormatRefSpan(const RefSpan& span);
 
-// Formats a sheet name as a reference qualifier, quoting it when needed
-// ("Sheet1!", "'My Sheet'!", "'It''s'!").
-std::string FormatSheetQualifier(std::string_view sheet);
-
 }  // namespace korvat::host::formula
