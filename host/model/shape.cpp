@@ -35,4 +35,25 @@ int ShapeTypeCode(ShapeType t) {
   return 1;
 }
 
+Shape DefaultShapeOf(ShapeType type) {
+  Shape s;
+  s.type = type;
+  switch (type) {
+    case ShapeType::TextBox:
+      s.fill.foreColor = 0xFFFFFF;
+      s.line.visible = false;
+      s.line.foreColor = 0;
+      break;
+    case ShapeType::Connector:
+      s.fill.visible = false;
+      break;
+    case ShapeType::Chart:
+      s.fill.foreColor = 0xFFFFFF;
+      break;
+    default:
+      break;
+  }
+  return s;
+}
+
 }  // namespace korvat::host

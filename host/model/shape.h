@@ -99,4 +99,8 @@ struct Shape {
   std::shared_ptr<Chart> chart;  // type Chart only
 };
 
+// A new shape of the type as the host formats it (a text box has a white fill and no line,
+// a connector no fill). Geometry, id and name are left for the caller.
+Shape DefaultShapeOf(ShapeType type);
+
 }  // namespace korvat::host

@@ -69,8 +69,7 @@ int ShapeCollection::IndexOf(int id) const {
 
 Shape& ShapeCollection::AddNew(ShapeType type, std::string baseName, double left, double top,
                                double width, double height) {
-  auto s = std::make_shared<Shape>();
-  s->type = type;
+  auto s = std::make_shared<Shape>(DefaultShapeOf(type));
   s->id = nextId_;
   s->name = std::move(baseName) + " " + std::to_string(nextId_);
   s->left = left;
@@ -98,18 +97,13 @@ Shape& ShapeCollection::AddAutoShape(int autoShapeType, double left, double top,
 }
 
 Shape& ShapeCollection::AddTextBox(double left, double top, double width, double height) {
-  Shape& s = AddNew(ShapeType::TextBox, "TextBox", left, top, width, height);
-  s.fill.foreColor = 0xFFFFFF;
-  s.line.visible = false;
-  s.line.foreColor = 0;
-  return s;
+  return AddNew(ShapeType::TextBox, "TextBox", left, top, width, height);
 }
 
 Shape& ShapeCollection::AddConnector(int connectorType, double beginX, double beginY, double endX,
                                      double endY) {
   Shape& s = AddNew(ShapeType::Connector, ConnectorBaseName(connectorType), 0, 0, 0, 0);
   s.connectorType = connectorType;
-  s.fill.visible = false;
   SetConnectorPoints(s, beginX, beginY, endX, endY);
   return s;
 }
@@ -136,7 +130,6 @@ Shape& ShapeCollection::AddChart(std::shared_ptr<Chart> chart, double left, doub
                                  double width, double height) {
   Shape& s = AddNew(ShapeType::Chart, "Chart", left, top, width, height);
   s.chart = chart ? std::move(chart) : std::make_shared<Chart>();
-  s.fill.foreColor = 0xFFFFFF;
   return s;
 }
 
