@@ -54,7 +54,8 @@ Json CellJson(const Cell& c) {
   } else if (!c.value.IsEmpty()) {
     out["v"] = ValueJson(c.value);
   }
-  for (auto& [k, v] : StyleMembers(c.style).items()) out[k] = v;
+  const Json style = StyleMembers(c.style);
+  for (auto it = style.begin(); it != style.end(); ++it) out[it.key()] = it.value();
   return out;
 }
 
