@@ -105,7 +105,7 @@ void FakeDispatch::OnObject(const WideText& member, IDispatch* object) {
 
 void FakeDispatch::OnValue(const WideText& member, const VARIANT& value) {
   VARIANT copy = value;  // shallow: tests pass values they keep alive
-  On(member, [copy](const DISPPARAMS&, WORD, VARIANT* result, EXCEPINFO*) {
+  On(member, [copy](const DISPPARAMS&, WORD, VARIANT* result, EXCEPINFO*) mutable {
     return result ? VariantCopy(result, &copy) : S_OK;
   });
 }

@@ -390,6 +390,10 @@ HRESULT Convert(const VARIANT& src, USHORT flags, VARTYPE vt, VARIANT& out) {
     hr = ToText(src, flags, out.bstrVal);
   } else if (src.vt == VT_BSTR) {
     hr = FromText(src, vt, out);
+  } else if ((src.vt == VT_I4 || src.vt == VT_INT || src.vt == VT_UI4 || src.vt == VT_UINT) &&
+             (vt == VT_I4 || vt == VT_INT || vt == VT_UI4 || vt == VT_UINT)) {
+    out.ulVal = src.ulVal;  // the platform keeps the bits between the 32-bit integer forms
+    hr = S_OK;
   } else {
     Number n;
     hr = NumberOf(src, n) ? FromNumber(n, vt, out) : DISP_E_TYPEMISMATCH;
