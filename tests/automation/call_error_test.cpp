@@ -74,7 +74,9 @@ TEST_F(CallError, RecordsOnlyTheFirstFailureOfAnOutermostCall) {
   EXPECT_EQ(WideText(record->errorFunction), W("InternalInvokeV"));
 
   // A success leaves the record as it was.
-  GetValue(KV_W("s"), &d, &cell, KV_W("Value"));
+  char* text = nullptr;
+  EXPECT_HR(GetValue(KV_W("s"), &text, &cell, KV_W("Value")), S_OK);
+  SysFreeString(reinterpret_cast<BSTR>(text));
   EXPECT_HR(ThreadErrorRecord()->code, DISP_E_TYPEMISMATCH);
 }
 
