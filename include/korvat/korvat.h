@@ -24,4 +24,14 @@ KV_API int32_t KV_CALL kvInit(void);
 KV_API void KV_CALL kvQuit(void);
 KV_API int32_t KV_CALL kvSetWorkBook(IDispatch** workbook);
 
+/* The plan */
+KV_API void KV_CALL kvUpdateWBS(void);
+KV_API void KV_CALL kvWBSFilter(void);
+
+/* The Gantt chart */
+KV_API void KV_CALL kvDrawCalendar(int32_t unit);
+KV_API void KV_CALL kvDrawGanntChart(int32_t barStyle);
+KV_API void KV_CALL kvWBSReschedule(void);
+KV_API void KV_CALL kvDrawProgressLines(void);
+
 }

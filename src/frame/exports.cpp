@@ -6,6 +6,17 @@
 #include "automation/call_error.h"
 #include "automation/dispatch_call.h"
 #include "frame/addin_state.h"
+#include "automation/host_object.h"
+#include "calendar/calendar_header.h"
+#include "calendar/calendar_settings_loader.h"
+#include "frame/number_text.h"
+#include "gantt/gantt_chart.h"
+#include "gantt/progress_line.h"
+#include "frame/settings_loading.h"
+#include "wbs/resource_list.h"
+#include "wbs/row_filter.h"
+#include "wbs/task_scheduling.h"
+#include "wbs/task_table.h"
 
 using namespace korvat;
 
@@ -30,5 +41,74 @@ KV_API int32_t KV_CALL kvSetWorkBook(IDispatch** workbook) {
   BindWorkbook(workbook ? *workbook : nullptr);
   return 0;
 }
+
+KV_API void KV_CALL kvUpdateWBS(void) {
+  AddinState& s = State();
+  if (!s.wbsSettings || !s.taskTable) return;
+  WbsSettings& settings = *s.wbsSettings;
+  TaskTable& table = *s.taskTable;
+  LoadAllSettings();
+  LoadResources();
+  const std::int64_t mode = settings.rescheduleMode;
+  settings.rescheduleMode = 0;
+  ReadTasks(table);
+  settings.savedFilter = ReadFilterState(table);
+  if (!settings.savedFilter.empty()) ApplyFilter(table, "");
+  ScheduleTasks(table);
+  settings.rescheduleMode = mode;
+  if (!settings.savedFilter.empty()) ApplyFilter(table, settings.savedFilter);
+}
+
+KV_API void KV_CALL kvWBSFilter(void) {
+  AddinState& s = State();
+  if (!s.wbsSettings || !s.taskTable) return;
+  const std::string rows = BuildFilterText(*s.taskTable);
+  ApplyFilter(*s.taskTable, rows);
+  s.wbsSettings->savedFilter = rows;
+}
+
+// Draws the chart with every row shown, so that hidden rows get their bars too.
+static void DrawChartUnfiltered(TaskTable& table, const std::string& savedFilter) {
+  if (!savedFilter.empty()) ApplyFilter(table, "");
+  if (CalendarUnitUsable()) DrawGanttChart();
+  if (!savedFilter.empty()) ApplyFilter(table, savedFilter);
+}
+
+KV_API void KV_CALL kvDrawCalendar(int32_t unit) {
+  AddinState& s = State();
+  if (!s.wbsSettings || !s.taskTable) return;
+  if (unit > 0) PutValueText(RangeAt(s.settingsSheet.Get(), "CSCalendarUnit").Get(), FormatInteger(unit));
+  LoadAllSettings();
+  if (!CalendarUnitUsable()) return;
+  DrawCalendarHeader();
+  DrawGanttChart();
+}
+
+KV_API void KV_CALL kvDrawGanntChart(int32_t style) {
+  AddinState& s = State();
+  if (!s.wbsSettings || !s.taskTable) return;
+  PutValueText(RangeAt(s.settingsSheet.Get(), "GanntBarStyle").Get(), FormatInteger(style));
+  LoadAllSettings();
+  DrawChartUnfiltered(*s.taskTable, s.wbsSettings->savedFilter);
+}
+
+KV_API void KV_CALL kvWBSReschedule(void) {
+  AddinState& s = State();
+  if (!s.wbsSettings || !s.taskTable) return;
+  WbsSettings& settings = *s.wbsSettings;
+  TaskTable& table = *s.taskTable;
+  LoadAllSettings();
+  LoadResources();
+  if (!settings.savedFilter.empty()) ApplyFilter(table, "");
+  const std::int64_t mode = settings.rescheduleMode;
+  settings.rescheduleMode = 1;
+  ReadTasks(table);
+  ScheduleTasks(table);
+  settings.rescheduleMode = mode;
+  if (CalendarUnitUsable()) DrawGanttChart();
+  if (!settings.savedFilter.empty()) ApplyFilter(table, settings.savedFilter);
+}
+
+KV_API void KV_CALL kvDrawProgressLines(void) { DrawProgressLine(); }
 
 }  // extern "C"

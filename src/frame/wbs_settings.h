@@ -20,10 +20,11 @@ struct WbsSettings {
   std::string taskNameCol;
   std::string taskTypeCol;
   std::string resourceCol;
-  std::string loadBlockColText;  // optional "WSLoadBlockCol"
+  std::string loadBlockColText;  // optional "WSLoadBlockCol": first column of the load block
   std::string pvByTaskCol;
   std::string acByTaskCol;
-  std::string dayCountColText;   // optional "WSDayCountCol"
+  std::string dayCountColText;   // optional "WSDayCountCol": a task's duration in days
+  std::string durationColText;   // optional "WSDurationCol": the same, read into durationText
   std::string plannedStartDateCol;
   std::string plannedEndDateCol;
   std::string actualStartDateCol;
@@ -45,7 +46,8 @@ struct WbsSettings {
   std::int64_t loadBlockCol = 0;
   std::int64_t pvByTaskColNo = 0;
   std::int64_t acByTaskColNo = 0;
-  std::int64_t dayCountCol = 0;
+  std::int64_t dayCountCol = 0;     // "WSDayCountCol", else the "WSDurationCol" column
+  std::int64_t durationColNo = 0;
   std::int64_t plannedStartDateColNo = 0;
   std::int64_t plannedEndDateColNo = 0;
   std::int64_t actualStartDateColNo = 0;

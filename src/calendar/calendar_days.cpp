@@ -1,0 +1,49 @@
+#include "calendar/calendar_days.h"
+
+#include "automation/host_object.h"
+#include "frame/addin_state.h"
+#include "frame/calendar_date.h"
+
+namespace korvat {
+namespace {
+
+constexpr std::uint32_t kFirstDayRow = 3;
+constexpr std::uint32_t kMaxDayRows = 100000;
+
+double CellNumber(IDispatch* sheet, std::uint32_t row, std::uint32_t column) {
+  const AutomationObject cell = CellAt(sheet, row, column);
+  return GetValueNumber(cell.Get());
+}
+
+}  // namespace
+
+void LoadCalendarDays() {
+  KeyedList<CalendarDay>& days = State().calendarDays;
+  days.Clear(true);
+  const AutomationObject sheet = FindWorksheetByCodeName("wsCalendar");
+  if (sheet.IsEmpty()) return;
+  for (std::uint32_t row = kFirstDayRow; row < kFirstDayRow + kMaxDayRows; ++row) {
+    const AutomationObject dateCell = CellAt(sheet.Get(), row, 2);
+    if (GetValueText(dateCell.Get()).empty()) break;
+    auto* day = new CalendarDay;
+    day->date = GetValueNumber(dateCell.Get());
+    day->windowStart = day->date + CellNumber(sheet.Get(), row, 3);
+    day->windowEnd = day->date + CellNumber(sheet.Get(), row, 4);
+    days.Add(FormatDateKey(day->date), day);
+  }
+}
+
+std::int64_t CalendarDayCount() { return State().calendarDays.Count(); }
+
+const CalendarDay* FindCalendarDay(std::string_view dateKey) { return State().calendarDays.Find(dateKey); }
+
+const CalendarDay* FirstCalendarDay() { return State().calendarDays.ItemAt(1); }
+
+const CalendarDay* LastCalendarDay() { return State().calendarDays.ItemAt(CalendarDayCount()); }
+
+const CalendarDay* CalendarDayAt(std::int64_t n) {
+  if (n < 1) return nullptr;
+  return State().calendarDays.ItemAt(n > CalendarDayCount() ? CalendarDayCount() : n);
+}
+
+}  // namespace korvat

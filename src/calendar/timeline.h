@@ -1,0 +1,31 @@
+#pragma once
+// The timeline of the WBS sheet: columns of "CSCalendarUnit" minutes each from
+// the window start of the first calendar day to the window end of the last.
+// With a unit of 0 or less nothing is divided: every time maps to the first
+// timeline column and a slot has no width (the drawing exports refuse such a
+// unit before they draw, see CalendarUnitUsable).
+
+#include <cstdint>
+
+namespace korvat {
+
+struct WbsSettings;
+
+struct SlotRect {
+  double left = 0.0;
+  double top = 0.0;
+  double width = 0.0;
+  double height = 0.0;
+};
+
+// Recomputes timelineStart/End (kept when there are no days), timelineMinutes,
+// lastTimelineColumn and its letters from the calendar days and the unit.
+void ComputeTimelineFrame(WbsSettings& settings, std::int64_t calendarUnit);
+
+// The timeline column of t, clamped to the timeline.
+std::int32_t TimelineColumnOf(double t);
+// The anchor of t in row: the column's Left plus the minutes into the slot,
+// the row's Top and Height, and the width of one minute less 1.5 points.
+SlotRect TimeSlotRect(std::int64_t row, double t);
+
+}  // namespace korvat

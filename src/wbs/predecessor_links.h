@@ -1,0 +1,21 @@
+#pragma once
+// Testing a task's predecessor links against the planned times. The
+// predecessors cell lists entries separated by ","; each entry is a task code
+// or WBS number, optionally followed by a link type (FS, FF, SS, SF, any case;
+// FS when the entry ends in a digit). Links never move a task.
+
+#include <string_view>
+
+namespace korvat {
+
+struct TaskTable;
+struct TaskRecord;
+
+// Recomputes the task's linkError: 1 when any link is violated, else 0.
+// References that find no task are skipped.
+void CheckLinks(TaskTable& table, TaskRecord& task);
+// Refreshes the predecessor from its row and sets the task's linkError to 1
+// when the link of the given (upper-case) type is violated.
+void CheckLink(TaskTable& table, TaskRecord& predecessor, TaskRecord& task, std::string_view type);
+
+}  // namespace korvat

@@ -1,0 +1,105 @@
+#include "wbs/rollup_formulas.h"
+
+#include "automation/host_object.h"
+#include "frame/addin_state.h"
+#include "frame/number_text.h"
+#include "frame/text_helpers.h"
+#include "wbs/task_table.h"
+
+namespace korvat {
+namespace {
+
+constexpr std::string_view kEmpty = "\"\"";
+
+std::string DigitsOf(std::string_view text) {
+  std::string digits;
+  for (char c : text)
+    if (c >= '0' && c <= '9') digits += c;
+  return digits;
+}
+
+void PutCellFormula(std::int64_t row, std::int64_t column, const std::string& expression) {
+  if (row < 1 || column < 1) return;
+  const AutomationObject cell =
+      CellAt(State().wbsSheet.Get(), static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column));
+  PutFormula(cell.Get(), "=" + expression);
+}
+
+}  // namespace
+
+std::string ZeroToBlank(std::string_view aggregate, std::string_view addresses) {
+  const std::string x = std::string(aggregate) + "(" + std::string(addresses) + ")";
+  return "IF(" + x + "=0," + std::string(kEmpty) + "," + x + ")";
+}
+
+std::string AllOrBlank(std::string_view aggregate, std::string_view addresses) {
+  std::string any;
+  for (const std::string& a : SplitText(addresses, ",")) any += a + "=" + std::string(kEmpty) + ",";
+  if (!any.empty()) any.pop_back();
+  return "IF(OR(" + any + ")," + std::string(kEmpty) + "," + std::string(aggregate) + "(" + std::string(addresses) +
+         "))";
+}
+
+std::string WeightedPercent(std::string_view ownPvAddress, std::string_view pvLetters, std::string_view addresses) {
+  std::string sum;
+  for (const std::string& a : SplitText(addresses, ","))
+    sum += "N(" + a + ")*N(" + std::string(pvLetters) + DigitsOf(a) + "),";
+  if (!sum.empty()) sum.pop_back();
+  const std::string p(ownPvAddress);
+  return "IF(N(" + p + ")=0," + std::string(kEmpty) + ",SUM(" + sum + ")/" + p + ")";
+}
+
+std::string ErrorToBlank(std::string_view x, std::string_view y) {
+  return "IF(ISERROR(" + std::string(x) + ")," + std::string(y) + "," + std::string(x) + ")";
+}
+
+void WriteSummaryFormulas(const TaskRecord& summary, std::string_view childRows) {
+  const WbsSettings* s = State().wbsSettings.get();
+  if (!s) return;
+  const std::int64_t row = summary.row;
+  auto in = [&](const std::string& letters) { return ReplaceText(childRows, "*", letters); };
+  PutCellFormula(row, s->plannedStartDateColNo, ZeroToBlank("MIN", in(s->plannedStartDateCol)));
+  PutCellFormula(row, s->plannedEndDateColNo, ZeroToBlank("MAX", in(s->plannedEndDateCol)));
+  PutCellFormula(row, s->actualStartDateColNo, ZeroToBlank("MIN", in(s->actualStartDateCol)));
+  PutCellFormula(row, s->actualEndDateColNo, AllOrBlank("MAX", in(s->actualEndDateCol)));
+  PutCellFormula(row, s->pvByTaskColNo, ZeroToBlank("SUM", in(s->pvByTaskCol)));
+  PutCellFormula(row, s->acByTaskColNo, ZeroToBlank("SUM", in(s->acByTaskCol)));
+  PutCellFormula(row, s->percentCompleteColNo,
+                 WeightedPercent(s->pvByTaskCol + FormatInteger(row), s->pvByTaskCol, in(s->percentCompleteCol)));
+}
+
+bool IsDescendant(const TaskRecord& ancestor, const TaskRecord& task) {
+  return task.wbsNumber.compare(0, ancestor.wbsNumber.size(), ancestor.wbsNumber) == 0;
+}
+
+bool IsChild(const TaskRecord& ancestor, const TaskRecord& task) { return task.level == ancestor.level + 1; }
+
+void WriteRollups(const TaskTable& table, const TaskRecord& summary) {
+  std::string list;
+  for (const TaskRecord* t = NextTask(table, summary); t; t = NextTask(table, *t)) {
+    if (!IsDescendant(summary, *t)) break;
+    if (IsChild(summary, *t)) {
+      if (!list.empty()) list += ",";
+      list += "*" + FormatInteger(t->row);
+    }
+    if (t->isLeaf == 0) WriteRollups(table, *t);
+  }
+  if (!list.empty()) WriteSummaryFormulas(summary, list);
+}
+
+void ClearLeafFormulas(const TaskRecord& task) {
+  const WbsSettings* s = State().wbsSettings.get();
+  if (!s || task.row < 1) return;
+  IDispatch* sheet = State().wbsSheet.Get();
+  const std::int64_t first = s->firstColNo >= 1 ? s->firstColNo : 1;
+  for (std::int64_t column = first; column <= s->lastColNo; ++column) {
+    const AutomationObject cell =
+        CellAt(sheet, static_cast<std::uint32_t>(task.row), static_cast<std::uint32_t>(column));
+    if (GetText(cell.Get(), "HasFormula") != "True") continue;
+    const std::string value = GetValueText(cell.Get());
+    PutFormula(cell.Get(), "");
+    PutValueText(cell.Get(), value);
+  }
+}
+
+}  // namespace korvat

@@ -1,0 +1,21 @@
+#pragma once
+// Small operations on whole rows of the WBS sheet.
+
+#include "automation/com.h"
+
+#include <cstdint>
+
+namespace korvat {
+
+// ".Rows(%d).EntireRow.Hidden=%b".
+void SetRowHidden(std::int64_t row, bool hidden);
+bool IsRowHidden(std::int64_t row);
+// A new empty row below the cell's row, carrying the row's formatting, with
+// the cursor in it.
+void InsertRowBelow(IDispatch* cell);
+// Deletes the status marker shape "TaskStatus" + row when there is one.
+void DeleteStatusShape(std::int64_t row);
+// Clears the task table's cells of the row and its status marker.
+void ClearRow(std::int64_t row);
+
+}  // namespace korvat

@@ -1,0 +1,20 @@
+#include "wbs/task_duration.h"
+
+#include "calendar/day_counting.h"
+#include "frame/addin_state.h"
+#include "frame/minute_math.h"
+#include "frame/number_text.h"
+#include "wbs/wbs_cells.h"
+
+namespace korvat {
+
+std::string DurationTextOf(const TaskRecord& task) {
+  const WbsSettings* s = State().wbsSettings.get();
+  if (s && s->durationColNo > 0) return WbsRangeText(s->durationColText, task.row);
+  if (task.plannedStart == 0.0 || task.plannedEnd == 0.0) return {};
+  const std::int64_t days =
+      CountDaysInclusive(WholeDays(task.plannedStart + kTimeGuard), WholeDays(task.plannedEnd - kTimeGuard));
+  return FormatInteger(days < 1 ? 1 : days);
+}
+
+}  // namespace korvat

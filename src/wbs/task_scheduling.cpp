@@ -1,0 +1,138 @@
+#include "wbs/task_scheduling.h"
+
+#include "automation/message_box.h"
+#include "calendar/calendar_days.h"
+#include "frame/addin_state.h"
+#include "frame/minute_math.h"
+#include "frame/number_text.h"
+#include "wbs/predecessor_links.h"
+#include "wbs/resource_list.h"
+#include "wbs/rollup_formulas.h"
+#include "wbs/task_status.h"
+#include "wbs/task_table.h"
+#include "wbs/wbs_cells.h"
+
+namespace korvat {
+namespace {
+
+const WbsSettings& Settings() {
+  static const WbsSettings empty;
+  return State().wbsSettings ? *State().wbsSettings : empty;
+}
+
+WideText Wide(std::string_view text) { return platform::AnsiToWide(text); }
+
+void Tell(const WideText& text, unsigned flags) { ShowMessageBox(nullptr, text.c_str(), KV_W("Korvatplan"), flags); }
+
+void WriteTimeOfDay(std::int64_t row, std::int64_t column, double value) {
+  WriteWbsCell(row, column, FormatDouble(TimeOfDay(value)));
+}
+
+void WritePlan(const TaskRecord& task) {
+  const WbsSettings& s = Settings();
+  WriteTimeOfDay(task.row, s.plannedStartDateColNo, task.plannedStart);
+  WriteTimeOfDay(task.row, s.plannedEndDateColNo, task.plannedEnd);
+}
+
+// State of one pass: the current day and whether the user has heard that tasks
+// came before any day.
+struct Pass {
+  const CalendarDay* day = nullptr;
+  bool toldNoDay = false;
+};
+
+void TellNoDay(Pass& pass) {
+  if (pass.toldNoDay) return;
+  pass.toldNoDay = true;
+  Tell(Wide("Some tasks have no day of the 'Calendar' sheet to be planned on; their plan was left as it is."), 48);
+}
+
+// Lays an unstarted task after its resource's previous task of the day, or
+// records where a started task leaves the resource.
+void PlaceTask(Pass& pass, TaskRecord& task, ResourceRecord& resource, double minutes) {
+  if (IsStarted(task)) {
+    resource.nextFree = IsComplete(task) ? task.actualEnd : task.plannedEnd;
+    return;
+  }
+  if (resource.nextFree == 0.0) {
+    if (task.plannedStart == 0.0) {
+      if (!pass.day) {
+        TellNoDay(pass);
+        return;
+      }
+      task.plannedStart = pass.day->windowStart;
+      task.plannedEnd = AddMinutes(task.plannedStart, minutes);
+      WritePlan(task);
+    }
+    resource.nextFree = task.plannedEnd;
+    return;
+  }
+  task.plannedStart = resource.nextFree;
+  task.plannedEnd = AddMinutes(task.plannedStart, minutes);
+  WritePlan(task);
+  resource.nextFree = task.plannedEnd;
+}
+
+void CheckRelease(const TaskRecord& task, const ResourceRecord& resource) {
+  if (resource.releaseDate == 0.0 || !(resource.releaseDate < task.plannedEnd)) return;
+  Tell(Wide("Attention: Plan of task '" + task.wbsNumber) + WideText(task.name.View()) + Wide("' is over ") +
+           WideText(task.resource.View()) + Wide("'s release date."),
+       48);
+}
+
+void TellMissingResource(TaskRecord& task) {
+  if (ParseCrewCode(task)) return;
+  if (!task.resource.IsEmpty())
+    Tell(Wide("Can not get ") + WideText(task.resource.View()) + Wide("'s information from 'Resources' sheet."), 48);
+  else
+    Tell(Wide("Please specify resource for task '" + task.wbsNumber) + WideText(task.name.View()) + Wide("'"), 64);
+}
+
+void ScheduleLeaf(Pass& pass, TaskTable& table, TaskRecord& task) {
+  ResourceRecord* resource = FindResource(task.resource.View());
+  if (!resource) {
+    TellMissingResource(task);
+    return;
+  }
+  const double minutes = Val(task.pvText);
+  if (minutes > 0 && Settings().rescheduleMode != 0) PlaceTask(pass, task, *resource, minutes);
+  RefreshTask(table, task);
+  CheckRelease(task, *resource);
+}
+
+}  // namespace
+
+void WriteDurations(const TaskRecord& task) {
+  if (task.isLeaf != 1) return;
+  const WbsSettings& s = Settings();
+  if (task.plannedStart != 0.0 && task.plannedEnd != 0.0)
+    WriteWbsCell(task.row, s.pvByTaskColNo, FormatInteger(MinutesBetween(task.plannedStart, task.plannedEnd)));
+  if (task.actualStart != 0.0 && task.actualEnd != 0.0) {
+    WriteWbsCell(task.row, s.acByTaskColNo, FormatInteger(MinutesBetween(task.actualStart, task.actualEnd)));
+    WriteWbsCell(task.row, s.percentCompleteColNo, "100");
+  }
+}
+
+void FinishTaskRow(TaskTable& table, TaskRecord& task) {
+  RefreshTask(table, task);
+  WriteWbsCell(task.row, Settings().wbsNoColNo, task.wbsNumber);
+  if (task.isLeaf == 1) ClearLeafFormulas(task);
+  WriteDurations(task);
+  CheckLinks(table, task);
+  if (task.level == 1 && task.isLeaf == 0) WriteRollups(table, task);
+}
+
+void ScheduleTasks(TaskTable& table) {
+  Pass pass;
+  for (TaskRecord* task = FirstTask(table); task; task = NextTask(table, *task)) {
+    RefreshTask(table, *task);
+    if (task->level == 1 && task->isLeaf == 0 && task->dayIndex <= CalendarDayCount()) {
+      pass.day = CalendarDayAt(task->dayIndex);
+      LoadResources();
+    }
+    if (task->isLeaf == 1) ScheduleLeaf(pass, table, *task);
+    FinishTaskRow(table, *task);
+  }
+}
+
+}  // namespace korvat
