@@ -6,6 +6,7 @@
 #include "frame/addin_state.h"
 #include "frame/column_letters.h"
 #include "frame/setting_cell.h"
+#include "gantt/template_loader.h"
 #include "wbs/table_extent.h"
 
 namespace korvat {
@@ -87,6 +88,7 @@ void LoadWbsSettings() {
 void LoadAllSettings() {
   LoadCalendarSettings();
   LoadWbsSettings();
+  LoadGanttTemplates();
   LoadCalendarDays();
 }
 

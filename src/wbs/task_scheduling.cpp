@@ -5,6 +5,7 @@
 #include "frame/addin_state.h"
 #include "frame/minute_math.h"
 #include "frame/number_text.h"
+#include "gantt/status_colouring.h"
 #include "wbs/predecessor_links.h"
 #include "wbs/resource_list.h"
 #include "wbs/rollup_formulas.h"
@@ -119,6 +120,7 @@ void FinishTaskRow(TaskTable& table, TaskRecord& task) {
   if (task.isLeaf == 1) ClearLeafFormulas(task);
   WriteDurations(task);
   CheckLinks(table, task);
+  ColourTaskRow(task);
   if (task.level == 1 && task.isLeaf == 0) WriteRollups(table, task);
 }
 

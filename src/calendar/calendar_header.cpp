@@ -1,0 +1,176 @@
+#include "calendar/calendar_header.h"
+
+#include "automation/dispatch_call.h"
+#include "automation/host_object.h"
+#include "calendar/calendar_days.h"
+#include "calendar/timeline.h"
+#include "frame/addin_state.h"
+#include "frame/calendar_date.h"
+#include "frame/column_letters.h"
+#include "frame/minute_math.h"
+#include "frame/number_text.h"
+
+#include <cstdio>
+#include <string>
+
+namespace korvat {
+namespace {
+
+std::string Cell(std::string_view letters, std::int64_t row) { return std::string(letters) + FormatInteger(row); }
+
+std::string Span(std::string_view fromLetters, std::int64_t fromRow, std::string_view toLetters,
+                 std::int64_t toRow) {
+  return Cell(fromLetters, fromRow) + ":" + Cell(toLetters, toRow);
+}
+
+AutomationObject SettingsRange(const std::string& address) { return RangeAt(State().settingsSheet.Get(), address); }
+AutomationObject WbsRange(const std::string& address) { return RangeAt(State().wbsSheet.Get(), address); }
+
+std::string TwoDigits(std::int64_t n) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%02lld", static_cast<long long>(n));
+  return text;
+}
+
+void PutHeaderText(IDispatch* header, std::int64_t item, const std::string& text) {
+  PutValueText(CellsItem(header, item).Get(), text);
+}
+
+bool ColumnHidden(std::int64_t column) {
+  std::int32_t hidden = 0;
+  GetValue(KV_W("b"), &hidden, State().wbsSheet.Get(), KV_W(".Columns(%d).EntireColumn.Hidden"),
+           static_cast<std::int32_t>(column));
+  return hidden != 0;
+}
+
+bool SameTimeOfDay(double a, double b) {
+  const TimeParts x = TimePartsOf(a);
+  const TimeParts y = TimePartsOf(b);
+  return x.hours == y.hours && x.minutes == y.minutes && x.seconds == y.seconds;
+}
+
+void ClearTimelineArea(const WbsSettings& w) {
+  const std::string from = Cell(ColumnLetters(w.firstTimelineColumn + 1), w.headerTopRow) + ":";
+  AutomationObject area = WbsRange(from + "XFD10000");
+  if (!area) area = WbsRange(from + "IV10000");  // a host with 256 columns
+  ClearObject(area.Get());
+}
+
+void FormatBlock(const WbsSettings& w, const CalendarSettings& c) {
+  const std::string& last = w.lastTimelineColumnLetters;
+  AutomationObject target = WbsRange(Span(w.calendarFirstCol, w.headerTopRow, last, w.lastTableRow));
+  CopyCellFormat(SettingsRange(Span(c.CSFirstdayCol, c.templateTopRow, c.CSLastdayCol, c.CSLastTaskRow)).Get(),
+                 target.Get(), kCopyBorders | kCopyNumberFormat | kCopyInterior);
+  PutValueText(target.Get(), "");
+}
+
+void FormatHeaderRows(const WbsSettings& w, const CalendarSettings& c) {
+  const std::string& first = w.calendarFirstCol;
+  const std::string& last = w.lastTimelineColumnLetters;
+
+  AutomationObject top = WbsRange(Span(first, w.headerTopRow, last, w.headerTopRow));
+  AutomationObject topSource = SettingsRange(Span(c.CSFirstdayCol, c.templateTopRow, c.CSLastdayCol, c.templateTopRow));
+  CopyBorder(topSource.Get(), top.Get(), 11, 11);
+  CopyCellFormat(topSource.Get(), top.Get(), kCopyInterior);
+
+  AutomationObject middle = WbsRange(Span(first, w.calendarDateRow, last, w.calendarDateRow));
+  AutomationObject middleSource = SettingsRange(Cell(c.CSWorkdayCol, c.templateMiddleRow));
+  CopyBorder(middleSource.Get(), middle.Get(), 7, 11);
+  CopyBorder(middleSource.Get(), middle.Get(), 8, 8);
+  CopyCellFormat(middleSource.Get(), middle.Get(), kCopyInterior);
+
+  AutomationObject bottom = WbsRange(Span(first, w.headerBottomRow, last, w.headerBottomRow));
+  AutomationObject bottomSource = SettingsRange(Cell(c.CSWorkdayCol, c.CSWeekdayRow));
+  CopyBorder(bottomSource.Get(), bottom.Get(), 7, 11);
+  CopyBorder(bottomSource.Get(), bottom.Get(), 8, 8);
+  CopyBorder(bottomSource.Get(), bottom.Get(), 9, 9);
+  CopyCellFormat(bottomSource.Get(), bottom.Get(), kCopyInterior);
+}
+
+void DrawHourLine(const WbsSettings& w, const CalendarSettings& c, const std::string& letters) {
+  CopyBorder(SettingsRange(Span(c.CSHolidayCol, c.templateMiddleRow, c.CSHolidayCol, c.CSWeekdayRow)).Get(),
+             WbsRange(Span(letters, w.calendarDateRow, letters, w.headerBottomRow)).Get(), 7, 7);
+  CopyBorder(SettingsRange(Span(c.CSHolidayCol, c.templateBodyRow, c.CSHolidayCol, c.CSLastTaskRow)).Get(),
+             WbsRange(Span(letters, w.firstTaskRow, letters, w.lastTableRow)).Get(), 7, 7);
+}
+
+void DrawWindowStartLine(const WbsSettings& w, const CalendarSettings& c, const std::string& letters) {
+  CopyBorder(SettingsRange(Cell(c.CSMonth1stdayCol, c.templateTopRow)).Get(),
+             WbsRange(Span(letters, w.headerTopRow, letters, w.lastTableRow)).Get(), 7, 7);
+}
+
+void DrawColumn(const WbsSettings& w, const CalendarSettings& c, std::int64_t k, double t) {
+  const std::int64_t column = k + w.firstTimelineColumn;
+  const std::string letters = ColumnLetters(column);
+  const CalendarDay* day = FindCalendarDay(FormatDateKey(t));
+  SetColumnHidden(column, !(day && day->windowStart <= t && t <= day->windowEnd));
+
+  AutomationObject header = WbsRange(Span(letters, w.headerTopRow, letters, w.headerBottomRow));
+  const TimeParts now = TimePartsOf(t);
+  PutHeaderText(header.Get(), 3, "'" + TwoDigits(now.minutes));
+
+  const double previous = AddMinutes(t, -static_cast<double>(c.CSCalendarUnit));
+  const bool hourChanged = k == 0 || HourOf(previous) != now.hours;
+  PutHeaderText(header.Get(), 2, hourChanged ? "'" + TwoDigits(now.hours) : std::string());
+  const bool dayChanged = k == 0 || YmdOf(previous).day != YmdOf(t).day;
+  const std::string dateText = "'" + FormatDateKey(t);
+  PutHeaderText(header.Get(), 1, dayChanged ? dateText : std::string());
+  if (hourChanged) DrawHourLine(w, c, letters);
+  if (!day) return;
+
+  const bool previousHidden = ColumnHidden(column - 1);
+  const std::int64_t startHour = HourOf(day->windowStart);
+  const bool inStartHour = previousHidden && now.hours == startHour;
+  if (SameTimeOfDay(t, day->windowStart) || inStartHour) {
+    PutHeaderText(header.Get(), 1, dateText);
+    DrawWindowStartLine(w, c, letters);
+  }
+  // A window starting between slot boundaries keeps the slot that holds it visible.
+  if (inStartHour && now.minutes > TimePartsOf(day->windowStart).minutes) SetColumnHidden(column - 1, false);
+}
+
+}  // namespace
+
+void CopyBorder(IDispatch* source, IDispatch* target, std::int32_t sourceIndex, std::int32_t targetIndex) {
+  if (!source || !target) return;
+  for (const char* path : {"Borders(%d).Weight", "Borders(%d).LineStyle", "Borders(%d).ColorIndex"})
+    PutNumberWith(target, path, targetIndex, GetNumberWith(source, path, sourceIndex));
+}
+
+void CopyCellFormat(IDispatch* source, IDispatch* target, int parts) {
+  if (!source || !target) return;
+  if (parts & kCopyBorders)
+    for (std::int32_t n = 7; n <= 12; ++n) CopyBorder(source, target, n, n);
+  if (parts & kCopyNumberFormat) CopyText(target, "NumberFormat", source);
+  if (parts & kCopyInterior) {
+    CopyNumber(target, "Interior.ColorIndex", source);
+    CopyNumber(target, "Interior.Pattern", source);
+    CopyNumber(target, "Interior.PatternColorIndex", source);
+  }
+}
+
+void SetColumnHidden(std::int64_t column, bool hidden) {
+  if (column < 1) return;
+  PutValue(State().wbsSheet.Get(), KV_W(".Columns(%d).EntireColumn.Hidden=%b"), static_cast<std::int32_t>(column),
+           hidden ? -1 : 0);
+}
+
+void DrawCalendarHeader() {
+  const AddinState& s = State();
+  if (!s.wbsSettings || !s.calendarSettings || s.calendarSettings->CSCalendarUnit <= 0) return;
+  const WbsSettings& w = *s.wbsSettings;
+  const CalendarSettings& c = *s.calendarSettings;
+  ClearTimelineArea(w);
+  FormatBlock(w, c);
+  FormatHeaderRows(w, c);
+  for (std::int64_t i = 0; i <= w.timelineMinutes; i += c.CSCalendarUnit) {
+    const double t = AddMinutes(w.timelineStart, static_cast<double>(i));
+    DrawColumn(w, c, TimelineColumnOf(t) - w.firstTimelineColumn, t);
+  }
+  CopyBorder(SettingsRange(Cell(c.CSLastdayCol, c.templateTopRow)).Get(),
+             WbsRange(Span(w.lastTimelineColumnLetters, w.headerTopRow, w.lastTimelineColumnLetters, w.lastTableRow))
+                 .Get(),
+             10, 10);
+}
+
+}  // namespace korvat

@@ -1,0 +1,140 @@
+#include "gantt/connectors.h"
+
+#include "automation/dispatch_call.h"
+#include "automation/host_object.h"
+#include "frame/addin_state.h"
+#include "frame/number_text.h"
+#include "frame/text_helpers.h"
+#include "gantt/shape_naming.h"
+#include "gantt/template_loader.h"
+#include "wbs/task_table.h"
+
+#include <cmath>
+#include <string>
+
+namespace korvat {
+namespace {
+
+struct LinkItem {
+  std::string reference;
+  std::string type;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The link type is the last two characters, upper-cased, unless the item ends
+// in a digit: then the whole item is the reference of a finish-to-start link.
+LinkItem ParseLinkItem(std::string_view item) {
+  if (item.empty()) return {};
+  if (IsDigit(item.back())) return {std::string(item), "FS"};
+  const std::size_t cut = item.size() >= 2 ? item.size() - 2 : 0;
+  return {std::string(item.substr(0, cut)), UpperText(item.substr(cut))};
+}
+
+AutomationObject FirstShapeOfRow(std::int64_t row) {
+  return ShapeByName(State().wbsSheet.Get(), BarPrefix() + FormatInteger(row) + "A");
+}
+
+// Keeps a short elbow on bars: the first leg reaches out by two thirds of a bar
+// height and the middle leg runs just under the bar band.
+void AdjustElbow(IDispatch* connector, IDispatch* adjustments) {
+  const float h0 = static_cast<float>(GetHeight(State().ganttTemplates->barTemplate.Get()));
+  const float lift = h0 / 2 + 2.0f;
+  const float reach = h0 / 1.5f;
+  const float item1 = static_cast<float>(GetItemNumber(adjustments, 1));
+  float x = std::fabs(item1);
+  float y = static_cast<float>(GetItemNumber(adjustments, 2));
+  if (x > 0) {
+    const float whole = std::nearbyint(x + 0.5f) - 1;
+    const float frac = x - whole;
+    const float k = reach / static_cast<float>(GetWidth(connector));
+    if (whole < 1)
+      x = frac < k ? frac : k;
+    else
+      x = std::fabs(item1) - k;
+  }
+  const float height = static_cast<float>(GetHeight(connector));
+  if (height > h0) y = lift / height;
+  const float sign = item1 < 0 ? -1.0f : 1.0f;
+  PutItemNumber(adjustments, 1, sign * x);
+  PutItemNumber(adjustments, 2, sign * y);
+  PutItemNumber(adjustments, 3, 1.0 - GetItemNumber(adjustments, 1));
+}
+
+}  // namespace
+
+ConnectionSites SitesForLinkType(std::string_view linkType) {
+  if (linkType == "FF") return {4, 4};
+  if (linkType == "SS") return {2, 2};
+  if (linkType == "SF") return {2, 4};
+  return {4, 2};
+}
+
+int ConnectorKindFor(int beginSite, int endSite, float fromLeft, float fromWidth, float toLeft, float toWidth,
+                     float toHeight) {
+  float gap = 0.0f;
+  if (beginSite == 4 && endSite == 2)
+    gap = toLeft - fromLeft - fromWidth;
+  else if (beginSite == 2 && endSite == 4)
+    gap = fromLeft - toLeft - toWidth;
+  else
+    return 2;
+  return gap >= 0.0f && gap <= toHeight / 2 ? 1 : 2;
+}
+
+void AddTaskConnector(ConnectorJob& job, int beginSite, int endSite) {
+  IDispatch* from = job.fromShape.Get();
+  IDispatch* to = job.toShape.Get();
+  const GanttTemplates& templates = *State().ganttTemplates;
+  const int kind = ConnectorKindFor(beginSite, endSite, static_cast<float>(GetLeft(from)),
+                                    static_cast<float>(GetWidth(from)), static_cast<float>(GetLeft(to)),
+                                    static_cast<float>(GetWidth(to)), static_cast<float>(GetHeight(to)));
+  IDispatch* created = nullptr;
+  GetValue(KV_W("o"), &created, State().wbsSheet.Get(), KV_W(".Shapes.AddConnector(%d,%e,%e,%e,%e)"), kind,
+           GetLeft(from), GetTop(from), GetLeft(to), GetTop(to));
+  job.connector.Assign(created);
+  IDispatch* connector = job.connector.Get();
+  if (!connector) return;
+  AutomationObject adjustments = GetAdjustments(connector);
+  PutNumber(connector, "Line.EndArrowheadStyle", 2);
+  PutNumber(connector, "Line.ForeColor.RGB",
+            job.useTemplateColour == 1 ? GetNumber(templates.connectorTemplate.Get(), "Line.ForeColor.RGB") : 0.0);
+  PutNumber(connector, "Line.Weight", GetNumber(templates.connectorTemplate.Get(), "Line.Weight"));
+  CallMethod(connector, KV_W(".ConnectorFormat.BeginConnect(%o,%d)"), from, beginSite);
+  CallMethod(connector, KV_W(".ConnectorFormat.EndConnect(%o,%d)"), to, endSite);
+  if (job.adjustElbow == 1) AdjustElbow(connector, adjustments.Get());
+  PutNumber(connector, "Placement", 1);
+  PutTop(connector, GetTop(connector) - 1.5);
+}
+
+void ConnectTasks(const TaskRecord& predecessor, const TaskRecord& successor, std::string_view linkType) {
+  ConnectorJob job;
+  job.fromShape = FirstShapeOfRow(predecessor.row);
+  job.toShape = FirstShapeOfRow(successor.row);
+  const ConnectionSites sites = SitesForLinkType(linkType);
+  AddTaskConnector(job, sites.begin, sites.end);
+  if (!job.connector) return;
+  NameShapeForTask(job.connector.Get(), successor, ConnectorPrefix());
+  if (State().wbsSettings->taskLinkerColorFlg == 1)
+    PutNumber(job.connector.Get(), "Line.ForeColor.RGB", GetNumber(job.toShape.Get(), "Fill.ForeColor.RGB"));
+}
+
+void DrawTaskLinks(TaskRecord& task) {
+  if (task.predecessorsText.empty()) return;
+  const TaskTable& table = *State().taskTable;
+  for (const std::string& item : SplitText(task.predecessorsText, ",")) {
+    const LinkItem link = ParseLinkItem(item);
+    if (const TaskRecord* predecessor = FindTask(table, link.reference)) ConnectTasks(*predecessor, task, link.type);
+  }
+}
+
+void DrawAllConnectors() {
+  AddinState& s = State();
+  if (!s.taskTable || !s.ganttTemplates || !s.wbsSettings) return;
+  const std::string prefix = ConnectorPrefix();
+  if (prefix.empty()) return;  // an empty prefix would match every shape
+  DeleteShapesByPrefix(prefix);
+  for (TaskRecord* task = FirstTask(*s.taskTable); task; task = NextTask(*s.taskTable, *task)) DrawTaskLinks(*task);
+}
+
+}  // namespace korvat
