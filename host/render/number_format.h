@@ -1,0 +1,21 @@
+#pragma once
+// The text the host shows for a cell value under a number format: the General format, the
+// digit placeholders (0 # ? , . % E+), dates and times (y m d h s AM/PM, elapsed [h] [m] [s]),
+// the text placeholder @, literals ("text", \x, _x), and up to four sections
+// (positive;negative;zero;text). Colours and conditions in brackets are ignored.
+
+#include <string>
+#include <string_view>
+
+#include "host/model/cell_value.h"
+
+namespace korvat::host::render {
+
+// Numbers in the General format: at most 11 characters, as in a cell of the default width
+// (0.333333333, 1.23457E+11, 1E-05).
+std::string FormatGeneral(double value);
+std::string FormatNumber(double value, std::string_view numberFormat);
+// Any value: texts through the text section, booleans TRUE/FALSE, errors as their text.
+std::string FormatCellValue(const CellValue& value, std::string_view numberFormat);
+
+}  // namespace korvat::host::render
