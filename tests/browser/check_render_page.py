@@ -1,0 +1,161 @@
+#!/usr/bin/env python3
+"""Loads a rendered workbook page in headless Chromium and checks what it shows.
+
+Renders WORKBOOK with the render_page tool, takes a screenshot and a DOM dump, and fails
+unless the page ran its script without an error, the screenshot is not blank and the bar
+colour covers a fair number of pixels. Exits 77 (skipped) when Chromium is not installed.
+"""
+import argparse
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import zlib
+
+SKIP = 77
+
+
+def chromium_args(chromium, profile):
+    return [chromium, "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+            "--disable-background-networking", "--disable-component-update", "--disable-sync",
+            "--disable-quic", "--hide-scrollbars", "--user-data-dir=" + profile,
+            "--enable-logging=stderr", "--v=0"]
+
+
+def run(args, timeout):
+    result = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout)
+    return result.returncode, result.stdout.decode("utf-8", "replace"), result.stderr.decode("utf-8", "replace")
+
+
+def script_errors(log):
+    return [line for line in log.splitlines() if "Uncaught" in line or ("CONSOLE" in line and "rror" in line)]
+
+
+def paeth(a, b, c):
+    p = a + b - c
+    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+    if pa <= pb and pa <= pc:
+        return a
+    return b if pb <= pc else c
+
+
+def read_png(path):
+    """Returns (width, height, channels, rows) for 8-bit RGB or RGBA PNGs."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError("not a PNG file")
+    pos, idat, header = 8, b"", None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        pos += 12 + length
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            idat += body
+        elif kind == b"IEND":
+            break
+    width, height, depth, color_type, _, _, interlace = header
+    if depth != 8 or color_type not in (2, 6) or interlace != 0:
+        raise ValueError("unsupported PNG layout %s" % (header,))
+    channels = 3 if color_type == 2 else 4
+    raw = zlib.decompress(idat)
+    stride = width * channels
+    rows, previous, at = [], bytearray(stride), 0
+    for _ in range(height):
+        kind, line = raw[at], bytearray(raw[at + 1:at + 1 + stride])
+        at += 1 + stride
+        for i in range(stride):
+            left = line[i - channels] if i >= channels else 0
+            up = previous[i]
+            corner = previous[i - channels] if i >= channels else 0
+            if kind == 1:
+                line[i] = (line[i] + left) & 0xFF
+            elif kind == 2:
+                line[i] = (line[i] + up) & 0xFF
+            elif kind == 3:
+                line[i] = (line[i] + ((left + up) >> 1)) & 0xFF
+            elif kind == 4:
+                line[i] = (line[i] + paeth(left, up, corner)) & 0xFF
+        rows.append(line)
+        previous = line
+    return width, height, channels, rows
+
+
+def count_colours(png, wanted, tolerance):
+    width, height, channels, rows = png
+    matches, distinct = 0, set()
+    for line in rows:
+        for x in range(0, width * channels, channels):
+            r, g, b = line[x], line[x + 1], line[x + 2]
+            distinct.add((r >> 4, g >> 4, b >> 4))
+            if abs(r - wanted[0]) <= tolerance and abs(g - wanted[1]) <= tolerance and abs(b - wanted[2]) <= tolerance:
+                matches += 1
+    return matches, len(distinct)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--render", required=True, help="the render_page tool")
+    parser.add_argument("--workbook", required=True)
+    parser.add_argument("--bar-color", required=True, help="#rrggbb of the bars")
+    parser.add_argument("--min-bar-pixels", type=int, default=2000)
+    parser.add_argument("--chromium", default="/usr/bin/chromium")
+    args = parser.parse_args()
+
+    if not (os.path.isfile(args.chromium) and os.access(args.chromium, os.X_OK)):
+        print("skipped: %s is not installed" % args.chromium)
+        return SKIP
+    wanted = tuple(int(args.bar_color.lstrip("#")[i:i + 2], 16) for i in (0, 2, 4))
+
+    work = tempfile.mkdtemp(prefix="korvat-browser-")
+    try:
+        page = os.path.join(work, "page.html")
+        code, out, err = run([args.render, args.workbook, page], 120)
+        if code != 0:
+            print("render failed:", err)
+            return 1
+
+        shot = os.path.join(work, "shot.png")
+        profile = os.path.join(work, "profile-shot")
+        code, out, shot_log = run(chromium_args(args.chromium, profile) +
+                                  ["--screenshot=" + shot, "--window-size=1400,900", "file://" + page], 180)
+        if code != 0 or not os.path.isfile(shot):
+            print("chromium screenshot failed (%d):\n%s" % (code, shot_log[-4000:]))
+            return 1
+
+        profile = os.path.join(work, "profile-dom")
+        code, dom, dom_log = run(chromium_args(args.chromium, profile) + ["--dump-dom", "file://" + page], 180)
+        if code != 0:
+            print("chromium --dump-dom failed (%d):\n%s" % (code, dom_log[-4000:]))
+            return 1
+
+        failures = []
+        errors = script_errors(shot_log) + script_errors(dom_log)
+        if errors:
+            failures.append("the page raised script errors:\n  " + "\n  ".join(errors))
+        if 'data-rendered="ok"' not in dom:
+            failures.append("the page script did not run to its end (no data-rendered marker in the DOM)")
+        png = read_png(shot)
+        matches, distinct = count_colours(png, wanted, 6)
+        print("screenshot %dx%d: %d pixels of %s, %d distinct colours" % (png[0], png[1], matches, args.bar_color, distinct))
+        if distinct < 4:
+            failures.append("the screenshot is blank (%d distinct colours)" % distinct)
+        if matches < args.min_bar_pixels:
+            failures.append("the bars do not show: %d pixels of %s, expected at least %d"
+                            % (matches, args.bar_color, args.min_bar_pixels))
+        for f in failures:
+            print("FAIL:", f)
+        if failures and os.environ.get("KORVAT_KEEP_BROWSER_OUTPUT"):
+            kept = shutil.copy(shot, os.environ["KORVAT_KEEP_BROWSER_OUTPUT"])
+            print("screenshot kept at", kept)
+        return 1 if failures else 0
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
