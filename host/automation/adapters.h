@@ -1,0 +1,119 @@
+#pragma once
+// Factories of the adapters, each returning a new reference the caller owns.
+// Adapters refer to sheets and shapes through weak references, so one whose
+// object was deleted fails its calls instead of touching freed memory.
+
+#include <memory>
+
+#include "automation/com.h"
+#include "host/automation/dispatch_object.h"
+#include "host/automation/host_context.h"
+#include "host/model/cell_address.h"
+#include "host/model/chart.h"
+#include "host/model/shape.h"
+#include "host/model/sheet.h"
+
+namespace korvat::host::automation {
+
+using ContextRef = std::shared_ptr<HostContext>;
+using SheetWeak = std::weak_ptr<Sheet>;
+
+// How a range counts and indexes its parts: by cells (row-major), whole rows, or columns.
+enum class RangeView { Cells, Rows, Columns };
+
+enum class SheetsKind { All, Worksheets, Charts };
+
+// Where a chart lives: on a chart sheet, or embedded as a shape of a worksheet.
+struct ChartPlace {
+  std::shared_ptr<Chart> chart;
+  SheetWeak chartSheet;  // set while the chart is on its own sheet
+  SheetWeak hostSheet;   // the worksheet of the chart shape
+  int shapeId = 0;
+};
+
+IDispatch* NewApplicationObject(ContextRef context);
+IDispatch* NewWorkbookAdapter(ContextRef context);
+IDispatch* NewWindowObject(ContextRef context);
+IDispatch* NewWorksheetFunctionObject(ContextRef context);
+IDispatch* NewSheetsObject(ContextRef context, SheetsKind kind);
+IDispatch* NewSheetObject(ContextRef context, const std::shared_ptr<Sheet>& sheet);  // worksheet or chart
+IDispatch* NewWorksheetObject(ContextRef context, SheetWeak sheet);
+IDispatch* NewRangeObject(ContextRef context, SheetWeak sheet, const RangeRef& range,
+                          RangeView view = RangeView::Cells);
+IDispatch* NewShapesObject(ContextRef context, SheetWeak sheet);
+IDispatch* NewShapeObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+IDispatch* NewFreeformBuilder(ContextRef context, SheetWeak sheet, int editingType, double x, double y);
+IDispatch* NewChartObject(ContextRef context, ChartPlace place);
+
+// Shape parts (fill, line, text frame, adjustments, connector format).
+IDispatch* NewFillObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+IDispatch* NewLineObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+IDispatch* NewTextFrameObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+IDispatch* NewAdjustmentsObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+IDispatch* NewConnectorFormatObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+
+// Range parts.
+IDispatch* NewBordersObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
+IDispatch* NewInteriorObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
+IDispatch* NewFontObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
+IDispatch* NewFormatConditionsObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
+
+// Puts an object into the call's result, taking over the reference.
+Status ReturnObject(Call& call, IDispatch* object);
+
+// The message of a call on an adapter whose object was deleted.
+Status Deleted(std::string_view what);
+
+}  // namespace korvat::host::automation
+
+namespace korvat::host {
+class Worksheet;
+}
+
+namespace korvat::host::automation {
+
+// A sheet held for the length of one call; null when it was deleted (or is no worksheet).
+struct LiveWorksheet {
+  std::shared_ptr<Sheet> hold;
+  Worksheet* sheet = nullptr;
+  explicit operator bool() const { return sheet != nullptr; }
+  Worksheet* operator->() const { return sheet; }
+};
+LiveWorksheet LockWorksheet(const SheetWeak& sheet);
+
+// Events of writes and selections through the object model (see WorkbookHost).
+void RaiseChange(const ContextRef& context, const LiveWorksheet& sheet, const RangeRef& range);
+void RaiseSelectionChange(const ContextRef& context, const LiveWorksheet& sheet, const RangeRef& range);
+
+// Pastes the pending Copy or Cut with the top-left corner at the range (Worksheet.Paste).
+Status PasteOnSheet(const ContextRef& context, const SheetWeak& sheet, const RangeRef& at, Call& call);
+// The sheet and rectangle of a Range adapter of this host; false for anything else.
+bool RangeOf(IUnknown* object, SheetWeak* sheet, RangeRef* range);
+
+// The sheet of a Worksheet adapter of this host; false for anything else.
+bool SheetOf(IUnknown* object, SheetWeak* sheet);
+
+// Selects the range: the sheet becomes active and the selection is the range.
+void SelectRange(const ContextRef& context, const LiveWorksheet& sheet, const RangeRef& range);
+
+}  // namespace korvat::host::automation
+
+namespace korvat::host::automation {
+
+// A shape held for the length of one call, with its sheet; empty when either was deleted.
+struct LiveShape {
+  LiveWorksheet sheet;
+  std::shared_ptr<Shape> shape;
+  explicit operator bool() const { return shape != nullptr && sheet; }
+  Shape* operator->() const { return shape.get(); }
+};
+LiveShape LockShape(const SheetWeak& sheet, const std::weak_ptr<Shape>& shape);
+
+// The sheet and shape of a Shape adapter of this host; false for anything else.
+bool ShapeOf(IUnknown* object, SheetWeak* sheet, std::weak_ptr<Shape>* shape);
+
+// Sizes a shape whose text frame sizes itself to its text (an estimate from the font size,
+// the longest line and the margins); other shapes are left alone.
+void FitShapeToText(Shape& shape);
+
+}  // namespace korvat::host::automation

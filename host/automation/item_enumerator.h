@@ -1,0 +1,21 @@
+#pragma once
+// The IEnumVARIANT a collection's _NewEnum hands out. It walks a fixed list of
+// positions taken when the enumeration began and asks the collection's item
+// function for each one as it goes, so an item deleted meanwhile is skipped.
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+#include "automation/com.h"
+#include "host/automation/host_context.h"
+
+namespace korvat::host::automation {
+
+// Returns a new reference to the item at the position, or null to skip it.
+using ItemFactory = std::function<IDispatch*(std::size_t position)>;
+
+// A new enumerator over positions 0..count-1, as an IUnknown reference.
+IUnknown* NewItemEnumerator(std::shared_ptr<HostContext> context, std::size_t count, ItemFactory item);
+
+}  // namespace korvat::host::automation

@@ -1,0 +1,62 @@
+#pragma once
+// The headless workbook host: a workbook model answered through Automation
+// adapters, with the instrumentation, fault injection and events that tests and
+// the korvat command need. Every IDispatch it hands out is an adapter over the
+// model; the caller releases each reference it receives.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "host/model/workbook.h"
+#include "korvat/korvat.h"
+
+namespace korvat::host {
+
+namespace automation {
+class HostContext;
+}
+
+// How an injected fault is seen by the caller: DISP_E_EXCEPTION with an
+// EXCEPINFO, or DISP_E_MEMBERNOTFOUND.
+enum class FaultKind { Exception, MemberNotFound };
+using RangeEventHandler = void(KV_CALL*)(IDispatch** range);
+
+class WorkbookHost {
+ public:
+  explicit WorkbookHost(std::unique_ptr<Workbook> workbook);
+  ~WorkbookHost();
+  WorkbookHost(const WorkbookHost&) = delete;
+  WorkbookHost& operator=(const WorkbookHost&) = delete;
+
+  Workbook& Model();
+  IDispatch* NewWorkbookObject();  // a new reference the caller releases
+
+  // Instrumentation: every GetIDsOfNames and Invoke on any adapter of this host counts.
+  std::int64_t TotalCalls() const;
+  std::int64_t CallsOf(std::string_view member) const;  // member name, case-insensitive
+  std::map<std::string, std::int64_t> CallsByMember() const;
+  // Adapters handed out and not yet released (0 when every reference given out was released).
+  std::int64_t LiveObjects() const;
+  void ResetCounters();
+
+  // Fault injection: the k-th Invoke counted from now (1 = the next) fails; or every Invoke
+  // of a member name (without regard to case).
+  void FailCall(std::int64_t k, FaultKind kind = FaultKind::Exception);
+  void FailMember(std::string member, FaultKind kind = FaultKind::Exception);
+  void ClearFaults();
+
+  // Events, off by default. When on, a write through the object model to the worksheet whose
+  // code name is "wsWBS" raises Change (the written range), and a Select or Activate of a
+  // range there raises SelectionChange; both reach the handlers at once, re-entrantly, on
+  // the calling thread. The handler receives the address of a variable holding the range.
+  void SetEventHandlers(RangeEventHandler onChange, RangeEventHandler onSelectionChange);
+  void EnableEvents(bool on);
+
+ private:
+  std::shared_ptr<automation::HostContext> context_;
+};
+
+}  // namespace korvat::host
