@@ -25,8 +25,12 @@ WideText Wide(std::string_view text) { return platform::AnsiToWide(text); }
 
 void Tell(const WideText& text, unsigned flags) { ShowMessageBox(nullptr, text.c_str(), KV_W("Korvatplan"), flags); }
 
+// The time of day in whole seconds, as the minute arithmetic keeps it: taking
+// the fraction of an absolute date-time would carry its rounding into the cell.
 void WriteTimeOfDay(std::int64_t row, std::int64_t column, double value) {
-  WriteWbsCell(row, column, FormatDouble(TimeOfDay(value)));
+  const TimeParts t = TimePartsOf(value);
+  const std::int64_t seconds = (t.hours * 3600 + t.minutes * 60 + t.seconds) % 86400;
+  WriteWbsCell(row, column, FormatDouble(static_cast<double>(seconds) / 86400.0));
 }
 
 void WritePlan(const TaskRecord& task) {
@@ -103,14 +107,20 @@ void ScheduleLeaf(Pass& pass, TaskTable& table, TaskRecord& task) {
 
 }  // namespace
 
-void WriteDurations(const TaskRecord& task) {
+void WriteDurations(TaskRecord& task) {
   if (task.isLeaf != 1) return;
   const WbsSettings& s = Settings();
-  if (task.plannedStart != 0.0 && task.plannedEnd != 0.0)
-    WriteWbsCell(task.row, s.pvByTaskColNo, FormatInteger(MinutesBetween(task.plannedStart, task.plannedEnd)));
+  // The record keeps what the row now holds, so figures computed from it
+  // before the next refresh see the same minutes and percent as the sheet.
+  if (task.plannedStart != 0.0 && task.plannedEnd != 0.0) {
+    task.pvText = FormatInteger(MinutesBetween(task.plannedStart, task.plannedEnd));
+    WriteWbsCell(task.row, s.pvByTaskColNo, task.pvText);
+  }
   if (task.actualStart != 0.0 && task.actualEnd != 0.0) {
-    WriteWbsCell(task.row, s.acByTaskColNo, FormatInteger(MinutesBetween(task.actualStart, task.actualEnd)));
-    WriteWbsCell(task.row, s.percentCompleteColNo, "100");
+    task.acText = FormatInteger(MinutesBetween(task.actualStart, task.actualEnd));
+    WriteWbsCell(task.row, s.acByTaskColNo, task.acText);
+    task.percentText = "100";
+    WriteWbsCell(task.row, s.percentCompleteColNo, task.percentText);
   }
 }
 

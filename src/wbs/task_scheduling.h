@@ -24,7 +24,7 @@ void FinishTaskRow(TaskTable& table, TaskRecord& task);
 
 // Leaf tasks only: the planned minutes into the PV cell when both planned
 // dates exist; the actual minutes into the AC cell and "100" into the percent
-// cell when both actual dates exist.
-void WriteDurations(const TaskRecord& task);
+// cell when both actual dates exist. The record takes the written texts.
+void WriteDurations(TaskRecord& task);
 
 }  // namespace korvat

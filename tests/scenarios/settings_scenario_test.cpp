@@ -1,0 +1,201 @@
+// Loading the settings, the calendar days and the resources; the timeline.
+
+#include "calendar/calendar_days.h"
+#include "calendar/calendar_settings_loader.h"
+#include "calendar/day_counting.h"
+#include "calendar/timeline.h"
+#include "frame/addin_state.h"
+#include "frame/calendar_date.h"
+#include "frame/settings_loading.h"
+#include "korvat/korvat.h"
+#include "scenarios/plan_session.h"
+#include "scenarios/plan_workbook.h"
+#include "wbs/resource_list.h"
+#include "wbs/table_extent.h"
+#include "wbs/task_table.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace korvat;
+using namespace korvat::test;
+
+TEST(Settings, ReadsEverySettingAndDerivesTheFrame) {
+  PlanWorkbook plan;
+  plan.Setting("WSLastCol", "XFD").Setting("WSFirstTaskRow", "  12abc").Setting("WSAutoUpdateMode", "&H1F");
+  plan.Day(kDay1, Clock(8, 0), Clock(17, 0)).Day(kDay1 + 1, Clock(9, 0), Clock(18, 0));
+  PlanSession s(plan.Take(), kDay1);
+  State().wbsSettings->savedFilter = ",7,";
+  State().wbsSettings->rescheduleMode = 1;
+  LoadAllSettings();
+  const WbsSettings& w = *State().wbsSettings;
+  EXPECT_EQ(w.lastColNo, 16384);
+  EXPECT_EQ(w.firstTaskRow, 12);
+  EXPECT_EQ(w.autoUpdateMode, 31);
+  EXPECT_EQ(w.taskNameColNo, 2);
+  EXPECT_EQ(w.pvByTaskColNo, 14);
+  EXPECT_EQ(w.resourceColumnCount, 1);
+  EXPECT_EQ(w.wbsNoFormat, ".");
+  EXPECT_EQ(w.headerTopRow, 2);
+  EXPECT_EQ(w.headerBottomRow, 4);
+  EXPECT_DOUBLE_EQ(w.timelineStart, kDay1 + Clock(8, 0));
+  EXPECT_DOUBLE_EQ(w.timelineEnd, kDay1 + 1 + Clock(18, 0));
+  EXPECT_EQ(w.timelineMinutes, 1440 + 600);
+  EXPECT_EQ(w.firstTimelineColumn, 25);
+  EXPECT_EQ(w.lastTimelineColumn, 25 + 34);
+  EXPECT_EQ(w.lastTimelineColumnLetters, "BG");
+  EXPECT_EQ(w.rescheduleMode, 0);
+  EXPECT_EQ(w.savedFilter, ",7,");
+  EXPECT_EQ(w.loadBlockCol, 0);  // optional settings absent
+  EXPECT_EQ(w.dayCountCol, 0);
+  EXPECT_EQ(State().calendarSettings->CSCalendarUnit, 60);
+  EXPECT_EQ(State().calendarSettings->templateTopRow, 20);
+  EXPECT_EQ(State().calendarSettings->templateBodyRow, 23);
+  EXPECT_EQ(CalendarDayCount(), 2);  // loading twice leaves one entry per row
+  EXPECT_EQ(s.Close(), 0);
+}
+
+TEST(Settings, OptionalColumnsAndDuration) {
+  PlanWorkbook plan;
+  plan.Setting("WSLoadBlockCol", "V").Setting("WSDurationCol", "X");
+  plan.Day(kDay1, Clock(8, 0), Clock(17, 0)).Day(kDay1 + 1, Clock(20, 0), Clock(23, 0));
+  plan.Task({1, "Day"});
+  const int row = plan.Task({2, "Typed", "M1", "30", Clock(8, 0), Clock(8, 30)});
+  plan.Wbs().SetValue(row, 24, CellValue::Number(3));
+  PlanSession s(plan.Take(), kDay1);
+  kvUpdateWBS();
+  EXPECT_EQ(State().wbsSettings->loadBlockCol, 22);
+  EXPECT_EQ(State().wbsSettings->dayCountCol, 24);  // the duration column stands in
+  EXPECT_EQ(TaskAtRow(*State().taskTable, row)->durationText, "3");
+  EXPECT_EQ(s.Close(), 0);
+}
+
+TEST(Settings, DurationDefaultsToTheDaysOfThePlannedSpan) {
+  PlanWorkbook plan;
+  plan.Day(kDay1, Clock(8, 0), Clock(17, 0)).Day(kDay1 + 1, Clock(20, 0), Clock(23, 0));
+  plan.Task({1, "Day"});
+  const int inDay = plan.Task({2, "A", "M1", "", Clock(8, 0), Clock(16, 0)});
+  const int none = plan.Task({2, "B", "M1"});
+  plan.Task({1, "Night"});
+  const int overnight = plan.Task({2, "C", "M1", "", Clock(21, 0), Clock(2, 0)});
+  PlanSession s(plan.Take(), kDay1);
+  kvUpdateWBS();
+  const TaskTable& t = *State().taskTable;
+  EXPECT_EQ(TaskAtRow(t, inDay)->durationText, "1");
+  EXPECT_EQ(TaskAtRow(t, none)->durationText, "");
+  // 02:00 lies after midnight of a window opening at 20:00.
+  EXPECT_DOUBLE_EQ(TaskAtRow(t, overnight)->plannedEnd, kDay1 + 2 + Clock(2, 0));
+  EXPECT_DOUBLE_EQ(TaskAtRow(t, overnight)->plannedStart, kDay1 + 1 + Clock(21, 0));
+  EXPECT_EQ(TaskAtRow(t, overnight)->durationText, "2");
+  EXPECT_EQ(s.Text(overnight, 14), "300");
+  EXPECT_EQ(s.Close(), 0);
+}
+
+TEST(Settings, LastTableRowScanIsBounded) {
+  PlanWorkbook plan;
+  for (int i = 0; i < 4; ++i) plan.Task({1, "T"});
+  PlanSession s(plan.Take(), kDay1);
+  LoadAllSettings();
+  EXPECT_EQ(State().wbsSettings->lastTableRow, 9);
+  // Bordered to far below: the scan ends with the table's capacity.
+  for (int row = 10; row < 10020; ++row) s.Wbs().MutableStyle(row, 23)->border(host::Edge::Right).lineStyle = 1;
+  EXPECT_EQ(FindLastTableRow(), PlanWorkbook::kFirstRow + kMaxTasks - 1);
+  State().wbsSettings->lastCol.clear();
+  State().wbsSettings->lastColNo = 0;
+  EXPECT_EQ(FindLastTableRow(), PlanWorkbook::kFirstRow - 1);
+  EXPECT_EQ(s.Close(), 0);
+}
+
+TEST(Settings, ACalendarUnitOfZeroDividesNothingAndIsRefusedForDrawing) {
+  PlanWorkbook plan;
+  plan.Setting("CSCalendarUnit", "0");
+  plan.Day(kDay1, Clock(8, 0), Clock(17, 0));
+  PlanSession s(plan.Take(), kDay1);
+  LoadAllSettings();
+  EXPECT_EQ(State().wbsSettings->lastTimelineColumn, State().wbsSettings->firstTimelineColumn);
+  EXPECT_EQ(TimelineColumnOf(kDay1 + Clock(12, 0)), 25);
+  EXPECT_EQ(TimeSlotRect(6, kDay1 + Clock(12, 0)).width, 0.0);
+  EXPECT_FALSE(CalendarUnitUsable());
+  ASSERT_EQ(s.boxes.size(), 1u);
+  EXPECT_EQ(s.boxes[0].flags, 48u);
+  EXPECT_NE(s.boxes[0].text.find("CSCalendarUnit"), std::string::npos);
+  EXPECT_EQ(s.Close(), 0);
+}
+
+TEST(Calendar, TimelineMappingOfAnHourlyUnit) {
+  constexpr double kApr1 = 42461.0;  // 2016-04-01
+  PlanWorkbook plan;
+  plan.Day(kApr1, Clock(9, 0), Clock(18, 0)).Day(kApr1 + 1, Clock(9, 0), Clock(18, 0));
+  PlanSession s(plan.Take(), kApr1);
+  LoadAllSettings();
+  EXPECT_TRUE(CalendarUnitUsable());
+  const std::int32_t first = 25;
+  EXPECT_EQ(TimelineColumnOf(kApr1 + Clock(10, 30)), first + 1);
+  EXPECT_EQ(TimelineColumnOf(kApr1 - 3), first);
+  EXPECT_EQ(TimelineColumnOf(kApr1 + 9), State().wbsSettings->lastTimelineColumn);
+  const SlotRect slot = TimeSlotRect(6, kApr1 + Clock(10, 30));
+  const double left = s.Wbs().ColumnLeft(first + 1), width = s.Wbs().ColumnWidth(first + 1);
+  EXPECT_DOUBLE_EQ(slot.left, left + width / 2);
+  EXPECT_DOUBLE_EQ(slot.width, width / 60 - 1.5);
+  EXPECT_DOUBLE_EQ(slot.top, s.Wbs().RowTop(6));
+  EXPECT_DOUBLE_EQ(slot.height, s.Wbs().RowHeight(6));
+  EXPECT_EQ(s.Close(), 0);
+}
+
+TEST(Calendar, DayListLookups) {
+  PlanWorkbook plan;
+  plan.Day(kDay1, Clock(8, 0), Clock(17, 0)).Day(kDay1, Clock(9, 0), Clock(10, 0)).Day(kDay1 + 1, 0.25, 0.5);
+  PlanSession s(plan.Take(), kDay1);
+  LoadCalendarDays();
+  LoadCalendarDays();
+  ASSERT_EQ(CalendarDayCount(), 3);
+  EXPECT_DOUBLE_EQ(FindCalendarDay("2026/12/01")->windowStart, kDay1 + Clock(8, 0));  // the upper row
+  EXPECT_EQ(FindCalendarDay("2026/12/03"), nullptr);
+  EXPECT_EQ(CalendarDayAt(13), LastCalendarDay());
+  EXPECT_EQ(CalendarDayAt(0), nullptr);
+  EXPECT_EQ(CalendarDayAt(1), FirstCalendarDay());
+  EXPECT_EQ(s.Close(), 0);
+}
+
+TEST(Calendar, DayCounting) {
+  EXPECT_EQ(CountDaysInclusive(kDay1, kDay1), 1);
+  EXPECT_EQ(CountDaysInclusive(kDay1 + 1, kDay1), 0);
+  EXPECT_EQ(CountDaysInclusive(kDay1, kDay1 + 13), 14);
+  EXPECT_EQ(CountDaysInclusive(kDay1 + 0.5, kDay1 + 1.25), 1);
+  EXPECT_DOUBLE_EQ(DateAfterDays(kDay1, 0, 1), kDay1);
+  EXPECT_DOUBLE_EQ(DateAfterDays(kDay1, 1, 1), kDay1);
+  EXPECT_DOUBLE_EQ(DateAfterDays(kDay1, 5, 1), kDay1 + 4);
+  EXPECT_DOUBLE_EQ(DateAfterDays(kDay1, 5, -1), kDay1 - 4);
+}
+
+TEST(Resources, ReadFromRowFourToTheFirstEmptyName) {
+  PlanWorkbook plan;
+  plan.Resource("R1", "Anna").Resource("R2", "anna", kDay1 + 3).Resource("R3", "Ben", kDay1 + Clock(12, 0));
+  PlanSession s(plan.Take(), kDay1);
+  s.Sheet("wsResource").SetValue(8, 3, CellValue::Text("After the gap"));
+  LoadResources();
+  EXPECT_EQ(State().resources.Count(), 3);
+  EXPECT_EQ(FirstResource()->code, "R1");
+  EXPECT_EQ(FindResource(KV_W("anna"))->code, "R2");  // names match case-sensitively
+  EXPECT_EQ(FindResource(KV_W("Anna"))->code, "R1");
+  EXPECT_EQ(FindResource(KV_W("After the gap")), nullptr);
+  EXPECT_DOUBLE_EQ(FindResource(KV_W("anna"))->releaseDate, kDay1 + 4);  // to the end of that day
+  EXPECT_DOUBLE_EQ(FindResource(KV_W("Ben"))->releaseDate, kDay1 + Clock(12, 0));
+  EXPECT_EQ(FindResource(KV_W("Anna"))->releaseDate, 0.0);
+  EXPECT_EQ(s.Close(), 0);
+}
+
+TEST(Settings, AWorkbookWithoutSettingsReadsEmpty) {
+  auto book = std::make_unique<Workbook>();
+  book->AddWorksheet("WBS")->codeName = "wsWBS";
+  PlanSession s(std::move(book), kDay1);
+  kvUpdateWBS();
+  kvWBSFilter();
+  EXPECT_EQ(State().taskTable->taskCount, 0);
+  EXPECT_EQ(State().wbsSettings->firstTaskRow, 0);
+  EXPECT_TRUE(s.boxes.empty());
+  EXPECT_EQ(s.Close(), 0);
+}
+
+}  // namespace
