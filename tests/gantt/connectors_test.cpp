@@ -1,0 +1,109 @@
+// Dependency connectors: sites per link type, straight or elbow, naming and colour.
+
+#include "gantt/gantt_fixture.h"
+#include "korvat/korvat.h"
+
+namespace korvat::test {
+namespace {
+
+PlanTask Task(const std::string& name, const std::string& resource, double start, double end,
+              const std::string& predecessors = "") {
+  return {.level = 2, .name = name, .resource = resource, .pv = "60", .plannedStart = start, .plannedEnd = end,
+          .predecessors = predecessors};
+}
+
+class Connectors : public GanttTest {
+ protected:
+  void Draw(PlanWorkbook plan) {
+    Open(plan);
+    kvUpdateWBS();
+    kvDrawGanntChart(0);
+  }
+  int IdOf(const std::string& name) const {
+    const host::Shape* s = Shape(name);
+    return s ? s->id : -1;
+  }
+};
+
+struct LinkCase {
+  const char* predecessors;
+  double successorStart;
+  int beginSite;
+  int endSite;
+  int connectorType;  // 1 straight, 2 elbow
+};
+
+class LinkSites : public Connectors, public testing::WithParamInterface<LinkCase> {};
+
+TEST_P(LinkSites, GlueTheConnectorToThePlanBarsOfBothRows) {
+  const LinkCase& c = GetParam();
+  PlanWorkbook plan;
+  plan.tasks = {{.level = 1, .name = "Day 1"},
+                Task("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Task("Build", "Bob", c.successorStart, c.successorStart + HoursMinutes(1, 0), c.predecessors)};
+  Draw(plan);
+  const host::Shape* connector = Shape("TaskConnector7A");
+  ASSERT_NE(connector, nullptr);
+  EXPECT_EQ(connector->type, host::ShapeType::Connector);
+  EXPECT_EQ(connector->connectorType, c.connectorType);
+  EXPECT_EQ(connector->beginConnection.shapeId, IdOf("GanntBar6A"));
+  EXPECT_EQ(connector->beginConnection.site, c.beginSite);
+  EXPECT_EQ(connector->endConnection.shapeId, IdOf("GanntBar7A"));
+  EXPECT_EQ(connector->endConnection.site, c.endSite);
+  EXPECT_EQ(connector->line.endArrowheadStyle, 2);
+  EXPECT_EQ(connector->line.foreColor, kConnectorColour);
+  EXPECT_DOUBLE_EQ(connector->line.weight, 1.5);
+  EXPECT_EQ(connector->placement, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, LinkSites,
+    testing::Values(LinkCase{"1.1", HoursMinutes(10, 0), 4, 2, 1},     // starts where the predecessor ends
+                    LinkCase{"1.1", HoursMinutes(10, 30), 4, 2, 2},    // a gap wider than half a bar
+                    LinkCase{"1.1", HoursMinutes(9, 30), 4, 2, 2},     // an overlap
+                    LinkCase{"1.1FS", HoursMinutes(10, 0), 4, 2, 1},
+                    LinkCase{"1.1ff", HoursMinutes(10, 0), 4, 4, 2},
+                    LinkCase{"1.1SS", HoursMinutes(10, 0), 2, 2, 2},
+                    LinkCase{"1.1sf", HoursMinutes(10, 0), 2, 4, 2},
+                    LinkCase{"1.1XY", HoursMinutes(10, 0), 4, 2, 1}));  // no link type: drawn as FS
+
+TEST_F(Connectors, EveryResolvableItemGetsItsOwnLetter) {
+  PlanWorkbook plan;
+  plan.tasks = {{.level = 1, .name = "Day 1"},
+                Task("A1: Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Task("Spec", "Bob", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Task("Build", "Alice", HoursMinutes(10, 0), HoursMinutes(11, 0), "a1,1.2ss,9.9,1.1")};
+  Draw(plan);
+  EXPECT_EQ(ShapeNamesStartingWith("TaskConnector"),
+            (std::vector<std::string>{"TaskConnector8A", "TaskConnector8B", "TaskConnector8C"}));
+  EXPECT_EQ(Shape("TaskConnector8A")->beginConnection.shapeId, IdOf("GanntBar6A")) << "found by task code";
+  EXPECT_EQ(Shape("TaskConnector8B")->beginConnection.shapeId, IdOf("GanntBar7A"));
+  EXPECT_EQ(Shape("TaskConnector8B")->beginConnection.site, 2);
+  EXPECT_EQ(Shape("TaskConnector8C")->beginConnection.shapeId, IdOf("GanntBar6A"));
+}
+
+TEST_F(Connectors, LinkerColourFlagTakesTheSuccessorsBarColour) {
+  PlanWorkbook plan;
+  plan.linkerColor = 1;
+  plan.tasks = {{.level = 1, .name = "Day 1"},
+                Task("Design", "Bob", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Task("Build", "Alice", HoursMinutes(10, 0), HoursMinutes(11, 0), "1.1")};
+  Draw(plan);
+  ASSERT_NE(Shape("TaskConnector7A"), nullptr);
+  EXPECT_EQ(Shape("TaskConnector7A")->line.foreColor, kResourceColour);
+}
+
+TEST_F(Connectors, RedrawingKeepsOneConnectorPerLink) {
+  PlanWorkbook plan;
+  plan.tasks = {{.level = 1, .name = "Day 1"},
+                Task("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Task("Build", "Bob", HoursMinutes(10, 0), HoursMinutes(11, 0), "1.1,1.1")};
+  Draw(plan);
+  kvDrawGanntChart(0);
+  kvDrawGanntChart(0);
+  EXPECT_EQ(ShapeNamesStartingWith("TaskConnector"),
+            (std::vector<std::string>{"TaskConnector7A", "TaskConnector7B"}));
+}
+
+}  // namespace
+}  // namespace korvat::test
