@@ -113,7 +113,7 @@ std::string OneLine(std::string text) {
 }
 
 // Text may spill over empty neighbours (numbers never do); it is cut where the estimate says
-// it no longer fits.
+// it no longer fits, and a number too wide for its cell shows as #s.
 void WriteText(const TextCell& t, double spillLeft, double spillRight, std::string& out) {
   const Font& font = t.style->font;
   bool spills = t.kind == CellValue::Kind::Text;
@@ -134,8 +134,13 @@ void WriteText(const TextCell& t, double spillLeft, double spillRight, std::stri
     room = right - x;
   }
   std::string text = OneLine(t.text);
-  if (spills && EstimateTextWidth(text, font.size, font.bold) > room)
-    text.resize(PrefixThatFits(text, font.size, font.bold, std::max(0.0, room)));
+  if (!spills) room = t.box.w - 2 * kTextPadding;
+  if (EstimateTextWidth(text, font.size, font.bold) > room) {
+    if (t.kind == CellValue::Kind::Number)  // the host never cuts a number: it shows #s instead
+      text.assign(PrefixThatFits(std::string(64, '#'), font.size, font.bold, std::max(0.0, room)), '#');
+    else
+      text.resize(PrefixThatFits(text, font.size, font.bold, std::max(0.0, room)));
+  }
   if (text.empty()) return;
   out += "<text x=\"" + Num(x) + "\" y=\"" + Num(Baseline(t.box, t.style->verticalAlignment, font.size)) + '"';
   if (anchor) out += std::string(" text-anchor=\"") + anchor + '"';

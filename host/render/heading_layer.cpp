@@ -2,6 +2,7 @@
 
 #include "host/model/cell_address.h"
 #include "host/render/svg_text.h"
+#include "host/render/text_metrics.h"
 
 namespace korvat::host::render {
 namespace {
@@ -30,8 +31,10 @@ void WriteColumnHeadings(const SheetLayout& layout, Origin o, std::string& out) 
   for (const VisibleColumn& c : layout.Columns()) {
     double right = o.x + c.left + c.width;
     lines += "M" + Num(right) + ' ' + Num(top) + 'V' + Num(o.y);
-    labels += "<text x=\"" + Num(o.x + c.left + c.width / 2) + "\" y=\"" + Num(o.y - 3.75) + "\">" +
-              ColumnLetters(c.col) + "</text>";
+    std::string letters = ColumnLetters(c.col);
+    // Narrow columns lose their letters rather than overprint their neighbours'.
+    if (EstimateTextWidth(letters, 10, false) > c.width - 1) continue;
+    labels += "<text x=\"" + Num(o.x + c.left + c.width / 2) + "\" y=\"" + Num(o.y - 3.75) + "\">" + letters + "</text>";
   }
   out += LinePath(lines) + labels + "</g>";
 }

@@ -199,6 +199,7 @@ TEST_F(SheetSvg, FillsUseThePaletteOrTheirColour) {
 }
 
 TEST_F(SheetSvg, CellTextsShowTheirNumberFormatsAndGeneralAlignment) {
+  sheet->SetColumnWidth(2, 70);
   sheet->SetValue(3, 2, CellValue::Number(45292));
   sheet->MutableStyle(3, 2)->numberFormat = "yyyy/mm/dd";
   sheet->SetFormula(3, 3, "=B3+1");
@@ -213,12 +214,30 @@ TEST_F(SheetSvg, CellTextsShowTheirNumberFormatsAndGeneralAlignment) {
   std::string date = ElementAround(svg, ">2024/01/01<");
   ASSERT_FALSE(date.empty());
   EXPECT_EQ(Attribute(date, "text-anchor"), "end");
-  EXPECT_EQ(Attribute(date, "x"), X(96 - 2.25));
+  EXPECT_EQ(Attribute(date, "x"), X(48 + 70 - 2.25));
   EXPECT_FALSE(ElementAround(svg, ">1/2<").empty());  // formula result, formatted
   EXPECT_FALSE(ElementAround(svg, ">09:00<").empty());
   EXPECT_FALSE(ElementAround(svg, ">0.333333333<").empty());
   EXPECT_EQ(Attribute(ElementAround(svg, ">left<"), "text-anchor"), "");
   EXPECT_EQ(Attribute(ElementAround(svg, ">TRUE<"), "text-anchor"), "middle");
+}
+
+TEST_F(SheetSvg, NumbersTooWideForTheirCellShowAsHashesAndNarrowHeadingsLoseTheirLetters) {
+  sheet->SetColumnWidth(2, 20);
+  sheet->SetValue(1, 2, CellValue::Number(45292));
+  sheet->MutableStyle(1, 2)->numberFormat = "yyyy/mm/dd";
+  sheet->SetValue(2, 2, CellValue::Number(7));
+  sheet->SetCellFromText(3, 2, "a text spills on");
+  sheet->SetColumnWidth(4, 6);
+  std::string svg = Render();
+  auto texts = Texts(svg);
+  auto hashes = std::find_if(texts.begin(), texts.end(), [](const std::string& t) { return t.rfind("##", 0) == 0; });
+  ASSERT_NE(hashes, texts.end());
+  EXPECT_EQ(hashes->find_first_not_of('#'), std::string::npos);
+  EXPECT_TRUE(HasText(svg, "7"));
+  EXPECT_TRUE(HasText(svg, "a text spills on"));
+  EXPECT_FALSE(HasText(svg, "D"));
+  EXPECT_TRUE(HasText(svg, "E"));
 }
 
 TEST_F(SheetSvg, FontsAndExplicitAlignmentsAreKept) {
