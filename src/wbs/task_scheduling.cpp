@@ -53,29 +53,30 @@ void TellNoDay(Pass& pass) {
 }
 
 // Lays an unstarted task after its resource's previous task of the day, or
-// records where a started task leaves the resource.
-void PlaceTask(Pass& pass, TaskRecord& task, ResourceRecord& resource, double minutes) {
+// records where a started task leaves the resource. True when the record may
+// now differ from its row (a plan written, or completion marked in the record).
+bool PlaceTask(Pass& pass, TaskRecord& task, ResourceRecord& resource, double minutes) {
   if (IsStarted(task)) {
     resource.nextFree = IsComplete(task) ? task.actualEnd : task.plannedEnd;
-    return;
+    return true;
   }
   if (resource.nextFree == 0.0) {
-    if (task.plannedStart == 0.0) {
-      if (!pass.day) {
-        TellNoDay(pass);
-        return;
-      }
-      task.plannedStart = pass.day->windowStart;
-      task.plannedEnd = AddMinutes(task.plannedStart, minutes);
-      WritePlan(task);
+    if (task.plannedStart != 0.0) {
+      resource.nextFree = task.plannedEnd;
+      return false;
     }
-    resource.nextFree = task.plannedEnd;
-    return;
+    if (!pass.day) {
+      TellNoDay(pass);
+      return false;
+    }
+    task.plannedStart = pass.day->windowStart;
+  } else {
+    task.plannedStart = resource.nextFree;
   }
-  task.plannedStart = resource.nextFree;
   task.plannedEnd = AddMinutes(task.plannedStart, minutes);
   WritePlan(task);
   resource.nextFree = task.plannedEnd;
+  return true;
 }
 
 void CheckRelease(const TaskRecord& task, const ResourceRecord& resource) {
@@ -100,8 +101,8 @@ void ScheduleLeaf(Pass& pass, TaskTable& table, TaskRecord& task) {
     return;
   }
   const double minutes = Val(task.pvText);
-  if (minutes > 0 && Settings().rescheduleMode != 0) PlaceTask(pass, task, *resource, minutes);
-  RefreshTask(table, task);
+  if (minutes > 0 && Settings().rescheduleMode != 0 && PlaceTask(pass, task, *resource, minutes))
+    RefreshTask(table, task);
   CheckRelease(task, *resource);
 }
 
@@ -124,14 +125,23 @@ void WriteDurations(TaskRecord& task) {
   }
 }
 
-void FinishTaskRow(TaskTable& table, TaskRecord& task) {
-  RefreshTask(table, task);
+namespace {
+
+// The finishing steps on a record that holds its row's current cells.
+void FinishRefreshedRow(TaskTable& table, TaskRecord& task) {
   WriteWbsCell(task.row, Settings().wbsNoColNo, task.wbsNumber);
   if (task.isLeaf == 1) ClearLeafFormulas(task);
   WriteDurations(task);
   CheckLinks(table, task);
   ColourTaskRow(task);
   if (task.level == 1 && task.isLeaf == 0) WriteRollups(table, task);
+}
+
+}  // namespace
+
+void FinishTaskRow(TaskTable& table, TaskRecord& task) {
+  RefreshTask(table, task);
+  FinishRefreshedRow(table, task);
 }
 
 void ScheduleTasks(TaskTable& table) {
@@ -142,8 +152,9 @@ void ScheduleTasks(TaskTable& table) {
       pass.day = CalendarDayAt(task->dayIndex);
       LoadResources();
     }
+    // The record is current here: the pass re-reads a row whenever it wrote to it.
     if (task->isLeaf == 1) ScheduleLeaf(pass, table, *task);
-    FinishTaskRow(table, *task);
+    FinishRefreshedRow(table, *task);
   }
 }
 
