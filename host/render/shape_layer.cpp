@@ -22,7 +22,10 @@ std::string DashArray(int dashStyle, double weight) {
   double u = std::max(weight, 0.75);
   auto scaled = [u](std::initializer_list<double> parts) {
     std::string s;
-    for (double p : parts) s += (s.empty() ? "" : " ") + Num(p * u);
+    for (double p : parts) {
+      if (!s.empty()) s += ' ';
+      s += Num(p * u);
+    }
     return s;
   };
   switch (dashStyle) {
