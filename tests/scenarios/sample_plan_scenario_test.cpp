@@ -72,4 +72,21 @@ TEST(SamplePlan, CompletedTasksWithTheirSummaries) {
   EXPECT_EQ(s.Close(), 0);
 }
 
+TEST(SamplePlan, FailingHostCallsLeaveNoReferenceBehind) {
+  for (const std::int64_t k : {1, 7, 60, 700, 7000, 30000}) {
+    PlanSession s(LoadSample(), kNow);
+    s.Host().FailCall(k);
+    kvUpdateWBS();
+    kvWBSFilter();
+    EXPECT_EQ(s.Close(), 0) << "failing call " << k;
+  }
+  for (const char* member : {"Range", "Value", "Cells", "Borders", "Hidden", "Formula"}) {
+    PlanSession s(LoadSample(), kNow);
+    s.Host().FailMember(member);
+    kvUpdateWBS();
+    kvWBSFilter();
+    EXPECT_EQ(s.Close(), 0) << "failing member " << member;
+  }
+}
+
 }  // namespace
