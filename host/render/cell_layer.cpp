@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <vector>
 
 #include "host/render/color_palette.h"
+#include "host/render/conditional_style.h"
 #include "host/render/number_format.h"
 #include "host/render/svg_text.h"
 #include "host/render/text_metrics.h"
@@ -83,8 +85,9 @@ struct TextCell {
   int col;
   CellBox box;
   std::string text;
-  const CellStyle* style;
+  const CellStyle* style;  // the cell's own or, with a conditional format, `shown`
   CellValue::Kind kind;
+  std::shared_ptr<const CellStyle> shown;
 };
 
 int EffectiveHAlign(const TextCell& t) {
@@ -186,6 +189,7 @@ double BorderStrokeWidth(int weight) {
 void WriteCellLayer(const SheetLayout& layout, const RowBand& band, Origin o, std::string& out) {
   const Worksheet& sheet = layout.Sheet();
   WriteGrid(layout, band, o, out);
+  const ConditionalStyles conditional(sheet);
 
   std::map<int, std::string> fills;
   std::map<StrokeKey, std::string> borders;
@@ -206,7 +210,10 @@ void WriteCellLayer(const SheetLayout& layout, const RowBand& band, Origin o, st
     CellBox box{o.x + sheet.ColumnLeft(c), o.y + sheet.RowTop(r), sheet.ColumnWidth(c), sheet.RowHeight(r)};
     if (box.w <= 0 || box.h <= 0) continue;
     const Cell& cell = it->second;
-    const CellStyle& style = cell.style;
+    CellValue value = cell.HasContent() ? sheet.Value(r, c) : CellValue::Empty();
+    std::shared_ptr<const CellStyle> shown;
+    if (!conditional.Empty()) shown = std::make_shared<CellStyle>(conditional.Apply(r, c, value, cell.style));
+    const CellStyle& style = shown ? *shown : cell.style;
 
     if (auto fill = CellFillColor(style.interior))
       fills[*fill] += 'M' + Num(box.x) + ' ' + Num(box.y) + 'h' + Num(box.w) + 'v' + Num(box.h) + 'h' + Num(-box.w) + 'z';
@@ -221,9 +228,8 @@ void WriteCellLayer(const SheetLayout& layout, const RowBand& band, Origin o, st
     edge(Edge::Right, right, box.y, right, bottom);
 
     if (cell.HasContent()) {
-      CellValue value = sheet.Value(r, c);
       std::string text = FormatCellValue(value, style.numberFormat);
-      if (!text.empty()) rowTexts.push_back({c, box, std::move(text), &style, value.kind});
+      if (!text.empty()) rowTexts.push_back({c, box, std::move(text), &style, value.kind, shown});
     }
   }
   flushRow();

@@ -240,6 +240,33 @@ TEST_F(SheetSvg, NumbersTooWideForTheirCellShowAsHashesAndNarrowHeadingsLoseThei
   EXPECT_TRUE(HasText(svg, "E"));
 }
 
+TEST_F(SheetSvg, CellValueConditionsColourTheCellsTheyHoldFor) {
+  sheet->SetValue(3, 3, CellValue::Number(-2));
+  sheet->SetValue(4, 3, CellValue::Number(3));
+  sheet->SetFormula(5, 3, "=C4-3.5");
+  sheet->SetValue(3, 4, CellValue::Number(-9));  // outside the range
+  sheet->SetValue(1, 1, CellValue::Number(2));
+  ConditionalFormat red;
+  red.range = *ParseRangeRef("C3:C9");
+  red.op = 6;  // less
+  red.formula1 = "0.0";
+  red.fontColorIndex = 3;
+  ConditionalFormat between;
+  between.range = *ParseRangeRef("C3:C9");
+  between.op = 1;
+  between.formula1 = "=A1";  // a reference: 2
+  between.formula2 = "5";
+  between.interiorColorIndex = 6;
+  sheet->ConditionalFormats() = {red, between};
+  std::string svg = Render();
+  EXPECT_EQ(Attribute(ElementAround(svg, ">-2<"), "fill"), "#ff0000");
+  EXPECT_EQ(Attribute(ElementAround(svg, ">-0.5<"), "fill"), "#ff0000");
+  EXPECT_EQ(Attribute(ElementAround(svg, ">3<"), "fill"), "");
+  EXPECT_EQ(Attribute(ElementAround(svg, ">-9<"), "fill"), "");
+  EXPECT_EQ(Attribute(ElementAround(svg, "M" + X(96) + ' ' + Y(45) + "h48v15h-48z"), "fill"), "#ffff00");
+  EXPECT_TRUE(ElementAround(svg, "M" + X(96) + ' ' + Y(30) + "h48v15h-48z").empty());
+}
+
 TEST_F(SheetSvg, FontsAndExplicitAlignmentsAreKept) {
   sheet->SetCellFromText(2, 2, "Title");
   CellStyle* s = sheet->MutableStyle(2, 2);
