@@ -3,7 +3,7 @@
 namespace korvat::host::automation {
 namespace {
 
-class ItemEnumerator : public IEnumVARIANT {
+class ItemEnumerator final : public IEnumVARIANT {
  public:
   ItemEnumerator(std::shared_ptr<HostContext> context, std::size_t count, ItemFactory item, std::size_t next = 0)
       : context_(std::move(context)), count_(count), item_(std::move(item)), next_(next) {

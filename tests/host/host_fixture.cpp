@@ -34,7 +34,9 @@ void HostTest::SetUp() {
 
 void HostTest::TearDown() {
   book_.Reset();
-  if (host_) EXPECT_EQ(host_->LiveObjects(), 0) << "an adapter was not released";
+  if (host_) {
+    EXPECT_EQ(host_->LiveObjects(), 0) << "an adapter was not released";
+  }
   UninitializeCallLayer(false);
 }
 

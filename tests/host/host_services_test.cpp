@@ -56,7 +56,9 @@ TEST_P(FaultTest, TheKthInvokeFailsOnceAsTheCallerSeesIt) {
   EXPECT_HR(GetValue(KV_W("e"), &value, wbs.get(), KV_W(".Cells(%u,%u).Value"), 1u, 1u), GetParam().code);
   EXPECT_EQ(value, -1);
   EXPECT_EQ(LastErrorCode(), GetParam().code);
-  if (GetParam().kind == host::FaultKind::Exception) EXPECT_NE(LastErrorDescription().find("Value"), std::string::npos);
+  if (GetParam().kind == host::FaultKind::Exception) {
+    EXPECT_NE(LastErrorDescription().find("Value"), std::string::npos);
+  }
   EXPECT_HR(GetValue(KV_W("e"), &value, wbs.get(), KV_W(".Cells(%u,%u).Value"), 1u, 1u), S_OK);
 }
 

@@ -62,8 +62,12 @@ TEST_F(RangeTest, ValueHasTheHostsVariantType) {
     VariantInit(&v);
     ASSERT_HR(GetValue(KV_W("v"), &v, wbs_.get(), KV_W(".Cells(%u,%u).Value"), c.row, c.col), S_OK);
     EXPECT_EQ(v.vt, c.vt) << "row " << c.row;
-    if (c.vt == VT_ERROR) EXPECT_EQ(static_cast<std::uint32_t>(v.scode), 0x800A07FAu);
-    if (c.vt == VT_R8 && c.row == 5) EXPECT_EQ(v.dblVal, 84.0);
+    if (c.vt == VT_ERROR) {
+      EXPECT_EQ(static_cast<std::uint32_t>(v.scode), 0x800A07FAu);
+    }
+    if (c.vt == VT_R8 && c.row == 5) {
+      EXPECT_EQ(v.dblVal, 84.0);
+    }
     VariantClear(&v);
   }
 }
@@ -88,8 +92,12 @@ TEST_F(RangeTest, ValueWrittenAsTextFollowsTheTextInputRules) {
     ASSERT_HR(PutValue(wbs_.get(), KV_W(".Cells(%u,%u)=%s"), 10u, 2u, c.written), S_OK);
     VARIANT v = Variant(Cell(10, 2).get(), KV_W("Value"));
     EXPECT_EQ(v.vt, c.vt) << c.written;
-    if (c.vt == VT_R8) EXPECT_EQ(v.dblVal, c.number) << c.written;
-    if (c.vt == VT_BSTR) EXPECT_EQ(Narrow(v.bstrVal), c.text);
+    if (c.vt == VT_R8) {
+      EXPECT_EQ(v.dblVal, c.number) << c.written;
+    }
+    if (c.vt == VT_BSTR) {
+      EXPECT_EQ(Narrow(v.bstrVal), c.text);
+    }
     VariantClear(&v);
   }
 }

@@ -187,7 +187,9 @@ TEST_F(ShapeTest, EnumerationAndDeleteByName) {
   while (EnumNextObject(e, &item) == S_OK) {
     const std::string name = Text(item, KV_W("Name"));
     seen.push_back(name);
-    if (name.rfind("TaskConnector", 0) == 0) EXPECT_HR(CallMethod(item, KV_W("Delete")), S_OK);
+    if (name.rfind("TaskConnector", 0) == 0) {
+      EXPECT_HR(CallMethod(item, KV_W("Delete")), S_OK);
+    }
     item->Release();
   }
   e->Release();
