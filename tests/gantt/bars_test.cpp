@@ -1,8 +1,11 @@
 // Bars, fills, labels, summary outlines, task-type symbols and shape naming,
 // drawn through the exports on small plans.
 
+#include "frame/addin_state.h"
+#include "gantt/gantt_chart.h"
 #include "gantt/gantt_fixture.h"
 #include "korvat/korvat.h"
+#include "wbs/task_table.h"
 
 #include <algorithm>
 #include <functional>
@@ -349,6 +352,53 @@ TEST_F(Bars, RescheduleDrawsABarNamedAfterTheRowOfEveryPlannedTask) {
   ASSERT_NE(Shape("TaskConnector7A"), nullptr);
   ASSERT_NE(Shape("TaskConnector8A"), nullptr);
   EXPECT_EQ(Shape("TaskConnector7A")->beginConnection.shapeId, Shape("GanntBar6A")->id);
+}
+
+}  // namespace
+}  // namespace korvat::test
+
+namespace korvat::test {
+namespace {
+
+// The row redraws that row moves and sheet edits use.
+class RowRedraws : public Bars {};
+
+TEST_F(RowRedraws, DeletingARowsShapesStopsAtTheFirstMissingLetterAndKeepsConnectors) {
+  PlanWorkbook plan;
+  plan.tasks = {Summary("Day 1"), Leaf("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Leaf("Build", "Bob", HoursMinutes(10, 0), HoursMinutes(11, 0))};
+  plan.tasks[2].predecessors = "1.1";
+  Draw(plan);
+  EXPECT_TRUE(DeleteTaskShapes(7));
+  EXPECT_TRUE(ShapeNamesStartingWith("GanntBar7").empty());
+  EXPECT_NE(Shape("TaskConnector7A"), nullptr);
+  EXPECT_FALSE(DeleteTaskShapes(7));
+  EXPECT_EQ(ShapeNamesStartingWith("GanntBar6").size(), 2u);
+}
+
+TEST_F(RowRedraws, RedrawingABranchOrFromARowRestoresTheSameShapes) {
+  PlanWorkbook plan;
+  plan.tasks = {Summary("Day 1"), Leaf("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Leaf("Build", "Bob", HoursMinutes(10, 0), HoursMinutes(11, 0)), Summary("Day 2"),
+                Leaf("Test", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0))};
+  plan.tasks[2].predecessors = "1.1";
+  plan.days = {PlanDay{.day = 7}, PlanDay{.day = 8}};
+  Draw(plan);
+  std::vector<std::string> before = ShapeNames();
+  std::sort(before.begin(), before.end());
+
+  TaskRecord* build = TaskAtRow(*State().taskTable, 7);
+  ASSERT_NE(build, nullptr);
+  RedrawTaskBranch(*build, true);
+  std::vector<std::string> afterBranch = ShapeNames();
+  std::sort(afterBranch.begin(), afterBranch.end());
+  EXPECT_EQ(afterBranch, before);
+
+  RedrawFromRow(6);
+  std::vector<std::string> afterRows = ShapeNames();
+  std::sort(afterRows.begin(), afterRows.end());
+  EXPECT_EQ(afterRows, before);
+  EXPECT_DOUBLE_EQ(Shape("GanntBar9A")->left, Shape("GanntBar6A")->left + 24 * 48.0) << "the next day's 09:00";
 }
 
 }  // namespace
