@@ -1,5 +1,6 @@
 #include "wbs/rollup_formulas.h"
 
+#include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
 #include "frame/number_text.h"
@@ -92,10 +93,12 @@ void ClearLeafFormulas(const TaskRecord& task) {
   if (!s || task.row < 1) return;
   IDispatch* sheet = State().wbsSheet.Get();
   const std::int64_t first = s->firstColNo >= 1 ? s->firstColNo : 1;
+  const auto row = static_cast<std::uint32_t>(task.row);
   for (std::int64_t column = first; column <= s->lastColNo; ++column) {
-    const AutomationObject cell =
-        CellAt(sheet, static_cast<std::uint32_t>(task.row), static_cast<std::uint32_t>(column));
-    if (GetText(cell.Get(), "HasFormula") != "True") continue;
+    std::int32_t hasFormula = 0;
+    GetValue(KV_W("b"), &hasFormula, sheet, KV_W(".Cells(%u,%u).HasFormula"), row, static_cast<std::uint32_t>(column));
+    if (!hasFormula) continue;
+    const AutomationObject cell = CellAt(sheet, row, static_cast<std::uint32_t>(column));
     const std::string value = GetValueText(cell.Get());
     PutFormula(cell.Get(), "");
     PutValueText(cell.Get(), value);
