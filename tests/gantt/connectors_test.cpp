@@ -3,6 +3,8 @@
 #include "gantt/gantt_fixture.h"
 #include "korvat/korvat.h"
 
+#include <ostream>
+
 namespace korvat::test {
 namespace {
 
@@ -32,6 +34,10 @@ struct LinkCase {
   int endSite;
   int connectorType;  // 1 straight, 2 elbow
 };
+
+void PrintTo(const LinkCase& c, std::ostream* out) {
+  *out << "\"" << c.predecessors << "\" at " << c.successorStart << " day";
+}
 
 class LinkSites : public Connectors, public testing::WithParamInterface<LinkCase> {};
 
