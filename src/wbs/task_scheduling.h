@@ -17,9 +17,8 @@ struct TaskRecord;
 void ScheduleTasks(TaskTable& table);
 
 // Refreshes the task, writes its WBS number, turns leaf formulas into values,
-// writes the durations and checks its links; for a top-level summary task it
-// writes the roll-up formulas of its subtree. (Colouring the row by status is
-// a step of the chart drawing, run between the link check and the roll-ups.)
+// writes the durations, checks its links and colours the row by status; for a
+// top-level summary task it writes the roll-up formulas of its subtree.
 void FinishTaskRow(TaskTable& table, TaskRecord& task);
 
 // Leaf tasks only: the planned minutes into the PV cell when both planned
