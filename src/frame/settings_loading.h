@@ -8,9 +8,8 @@ namespace korvat {
 // rescheduleMode to 0; savedFilter is kept.
 void LoadWbsSettings();
 
-// Calendar settings, WBS settings, then the calendar days, in this order. The
-// Gantt templates, when the chart is part of the build, load between the WBS
-// settings and the days.
+// Calendar settings, WBS settings, the Gantt templates, then the calendar days,
+// in this order.
 void LoadAllSettings();
 
 }  // namespace korvat
