@@ -19,6 +19,9 @@ constexpr int kInsideHorizontal = 12;
 
 enum class Attribute { LineStyle, Weight, ColorIndex };
 
+// Cells compared when reading an edge; beyond them the edge counts as uniform.
+constexpr long long kMaxCompared = 100'000;
+
 int Read(const Border& b, Attribute a) {
   return a == Attribute::LineStyle ? b.lineStyle : a == Attribute::Weight ? b.weight : b.colorIndex;
 }
@@ -100,7 +103,17 @@ class BorderObject : public Adapter<BorderObject> {
       return Ok();
     }
     const RangeRef& e = cells->cells;
-    SetInt(call.Result(), Read(EffectiveBorder(*ws.sheet, e.firstRow, e.firstCol, cells->edge), a));
+    const int first = Read(EffectiveBorder(*ws.sheet, e.firstRow, e.firstCol, cells->edge), a);
+    long long visited = 0;
+    for (int r = e.firstRow; r <= e.lastRow && visited < kMaxCompared; ++r)
+      for (int c = e.firstCol; c <= e.lastCol && visited < kMaxCompared; ++c, ++visited)
+        if (Read(EffectiveBorder(*ws.sheet, r, c, cells->edge), a) != first) {
+          // A mixed edge has no one value: the host answers Null.
+          VariantClear(call.Result());
+          if (call.Result()) call.Result()->vt = VT_NULL;
+          return Ok();
+        }
+    SetInt(call.Result(), first);
     return Ok();
   }
 

@@ -231,6 +231,12 @@ TEST_F(RangeTest, BordersOfAMultiCellRangeGoToItsEdgesAndInsideLines) {
   std::int32_t weight = 0;
   ASSERT_HR(GetValue(KV_W("d"), &weight, box.get(), KV_W("Borders(%d).Weight"), 9), S_OK);
   EXPECT_EQ(weight, -4138);
+  // An edge that is not the same all along reads as Null.
+  ASSERT_HR(PutValue(wbs_.get(), KV_W(".Cells(%u,%u).Borders(%d).LineStyle=%e"), 11u, 4u, 10, -4142.0), S_OK);
+  VARIANT mixed;
+  VariantInit(&mixed);
+  ASSERT_HR(GetValue(KV_W("v"), &mixed, box.get(), KV_W("Borders(%d).LineStyle"), 10), S_OK);
+  EXPECT_EQ(mixed.vt, VT_NULL);
   // A diagonal line cannot be kept, so asking for one fails.
   EXPECT_HR(PutValue(box.get(), KV_W("Borders(%d).LineStyle=%e"), 5, 1.0), DISP_E_EXCEPTION);
 }
