@@ -2,9 +2,8 @@
 
 #include "korvat/korvat.h"
 
-#include <string>
-
 #include <map>
+#include <string>
 
 namespace korvat::cli {
 namespace {
@@ -17,6 +16,8 @@ const std::map<std::string, ExportCall, std::less<>>& Table() {
   static const std::map<std::string, ExportCall, std::less<>> table = {
       {"kvInit", {ArgumentKind::None, [](const Integers&, IDispatch*) { return std::to_string(kvInit()); }}},
       {"kvQuit", {ArgumentKind::None, [](const Integers&, IDispatch*) { kvQuit(); return std::string(); }}},
+      {"kvUpdateWBS", {ArgumentKind::None, [](const Integers&, IDispatch*) { kvUpdateWBS(); return std::string(); }}},
+      {"kvWBSFilter", {ArgumentKind::None, [](const Integers&, IDispatch*) { kvWBSFilter(); return std::string(); }}},
       {"kvDrawCalendar",
        {ArgumentKind::OneInteger, [](const Integers& n, IDispatch*) { kvDrawCalendar(n.at(0)); return std::string(); }}},
       {"kvDrawGanntChart",
