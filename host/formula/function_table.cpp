@@ -9,7 +9,7 @@ namespace {
 
 namespace f = functions;
 
-constexpr FunctionSpec kFunctions[] = {
+constexpr FunctionEntry kFunctions[] = {
     {"ABS", 1, 1, f::Abs},
     {"AND", 1, kVariadic, f::And},
     {"AVERAGE", 1, kVariadic, f::Average},
@@ -44,9 +44,9 @@ constexpr FunctionSpec kFunctions[] = {
 
 }  // namespace
 
-const FunctionSpec* FindFunction(std::string_view name) {
-  for (const FunctionSpec& spec : kFunctions)
-    if (CompareTextIgnoreCase(spec.name, name) == 0) return &spec;
+const FunctionEntry* FindFunction(std::string_view name) {
+  for (const FunctionEntry& entry : kFunctions)
+    if (CompareTextIgnoreCase(entry.name, name) == 0) return &entry;
   return nullptr;
 }
 

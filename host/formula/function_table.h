@@ -9,7 +9,7 @@ namespace korvat::host::formula {
 
 class FunctionArgs;
 
-struct FunctionSpec {
+struct FunctionEntry {
   std::string_view name;  // upper case
   int minArgs;
   int maxArgs;  // kVariadic for no limit
@@ -19,6 +19,6 @@ struct FunctionSpec {
 inline constexpr int kVariadic = 255;
 
 // The function of that name, ignoring case; null when there is none.
-const FunctionSpec* FindFunction(std::string_view name);
+const FunctionEntry* FindFunction(std::string_view name);
 
 }  // namespace korvat::host::formula

@@ -287,7 +287,7 @@ class Parser {
     return n;
   }
 
-  static std::string ArgumentCountText(const FunctionSpec& f) {
+  static std::string ArgumentCountText(const FunctionEntry& f) {
     if (f.maxArgs == kVariadic) return "at least " + std::to_string(f.minArgs) + " arguments";
     if (f.minArgs == f.maxArgs) return std::to_string(f.minArgs) + " arguments";
     return std::to_string(f.minArgs) + " to " + std::to_string(f.maxArgs) + " arguments";

@@ -11,7 +11,7 @@
 
 namespace korvat::host::formula {
 
-struct FunctionSpec;
+struct FunctionEntry;
 
 namespace detail {
 
@@ -35,7 +35,7 @@ struct Node {
   RefSpan span;
   std::string sheet;
   std::string text;
-  const FunctionSpec* function = nullptr;
+  const FunctionEntry* function = nullptr;
   char unaryOp = '+';
   BinaryOp op = BinaryOp::Add;
   std::vector<std::unique_ptr<Node>> children;

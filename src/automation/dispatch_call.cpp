@@ -208,36 +208,36 @@ HRESULT TraverseSubObjects(IDispatch*& current, OLECHAR*& rest, va_list* args) {
   return ExitCall({hr, KV_W("TraverseSubObjects"), rest, rest});
 }
 
-struct ResultSpec {
+struct ResultForm {
   VARTYPE type;
   OLECHAR letter;
 };
 
-bool ResultTypeOf(const OLECHAR* resultType, ResultSpec& spec) {
+bool ResultTypeOf(const OLECHAR* resultType, ResultForm& form) {
   if (!resultType) return false;
   if (resultType[0] == u'%') ++resultType;
   OLECHAR letter = resultType[0];
   if (letter == 0 || resultType[1] != 0) return false;
   if (letter == u'T') letter = WideTextMode() ? u'S' : u's';
-  spec.letter = letter;
+  form.letter = letter;
   switch (letter) {
-    case u'd': spec.type = VT_I4; return true;
-    case u'u': spec.type = VT_UI4; return true;
-    case u'e': spec.type = VT_R8; return true;
-    case u'b': spec.type = VT_BOOL; return true;
-    case u'v': spec.type = VT_EMPTY; return true;
-    case u'B': case u'S': case u's': spec.type = VT_BSTR; return true;
-    case u'o': spec.type = VT_DISPATCH; return true;
-    case u'O': spec.type = VT_UNKNOWN; return true;
-    case u'p': spec.type = sizeof(void*) == 8 ? VT_I8 : VT_I4; return true;
-    case u'D': case u't': case u'f': case u'W': spec.type = VT_DATE; return true;
+    case u'd': form.type = VT_I4; return true;
+    case u'u': form.type = VT_UI4; return true;
+    case u'e': form.type = VT_R8; return true;
+    case u'b': form.type = VT_BOOL; return true;
+    case u'v': form.type = VT_EMPTY; return true;
+    case u'B': case u'S': case u's': form.type = VT_BSTR; return true;
+    case u'o': form.type = VT_DISPATCH; return true;
+    case u'O': form.type = VT_UNKNOWN; return true;
+    case u'p': form.type = sizeof(void*) == 8 ? VT_I8 : VT_I4; return true;
+    case u'D': case u't': case u'f': case u'W': form.type = VT_DATE; return true;
     default: return false;
   }
 }
 
 // Stores the converted value through result; on failure stores nothing and clears value.
-HRESULT StoreResult(const ResultSpec& spec, VARIANT& value, void* result) {
-  switch (spec.letter) {
+HRESULT StoreResult(const ResultForm& form, VARIANT& value, void* result) {
+  switch (form.letter) {
     case u'd': *static_cast<std::int32_t*>(result) = value.lVal; return S_OK;
     case u'u': *static_cast<std::uint32_t*>(result) = value.ulVal; return S_OK;
     case u'e': *static_cast<double*>(result) = value.dblVal; return S_OK;
@@ -341,14 +341,14 @@ HRESULT PutRefV(IDispatch* object, const OLECHAR* path, va_list* args) {
 
 HRESULT GetValueV(const OLECHAR* resultType, void* result, IDispatch* object, const OLECHAR* path, va_list* args) {
   EnterCall();
-  ResultSpec spec{};
-  if (!result || !ResultTypeOf(resultType, spec)) return ExitCall({E_INVALIDARG, KV_W("GetValueV"), path, path});
+  ResultForm form{};
+  if (!result || !ResultTypeOf(resultType, form)) return ExitCall({E_INVALIDARG, KV_W("GetValueV"), path, path});
   VARIANT value;
   VariantInit(&value);
-  HRESULT hr = InvokeV(kGetFlags, spec.type, &value, object, path, args);
+  HRESULT hr = InvokeV(kGetFlags, form.type, &value, object, path, args);
   if (SUCCEEDED(hr)) {
-    hr = StoreResult(spec, value, result);
-    if (FAILED(hr) || !HandsOutValue(spec.letter)) VariantClear(&value);
+    hr = StoreResult(form, value, result);
+    if (FAILED(hr) || !HandsOutValue(form.letter)) VariantClear(&value);
   }
   return ExitCall({hr, KV_W("GetValueV"), path, path});
 }

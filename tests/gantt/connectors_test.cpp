@@ -77,7 +77,7 @@ TEST_F(Connectors, EveryResolvableItemGetsItsOwnLetter) {
   PlanWorkbook plan;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("A1: Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
-                Task("Spec", "Bob", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Task("Brief", "Bob", HoursMinutes(9, 0), HoursMinutes(10, 0)),
                 Task("Build", "Alice", HoursMinutes(10, 0), HoursMinutes(11, 0), "a1,1.2ss,9.9,1.1")};
   Draw(plan);
   EXPECT_EQ(ShapeNamesStartingWith("TaskConnector"),
