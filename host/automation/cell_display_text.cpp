@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace korvat::host::automation {
 namespace {
@@ -10,6 +11,14 @@ std::string Printf(const char* format, double number, int precision) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, format, precision, number);
   return buffer;
+}
+
+// Rounds to the decimals as the host shows numbers: on the value's 15 significant digits,
+// halves away from zero (printf alone would round binary halves to even).
+std::string Fixed(double number, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  const double scaled = std::strtod(Printf("%.*g", number * scale, 15).c_str(), nullptr);
+  return Printf("%.*f", std::round(scaled) / scale, decimals);
 }
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
@@ -31,12 +40,19 @@ int DecimalPlaces(std::string_view format) {
   return n;
 }
 
-std::string WithThousands(std::string digits) {
-  const auto dot = digits.find('.');
-  std::size_t end = dot == std::string::npos ? digits.size() : dot;
+// Inserts a comma between groups of three digits of the whole part.
+std::string WithThousands(const std::string& digits) {
   const std::size_t start = (!digits.empty() && digits[0] == '-') ? 1 : 0;
-  for (std::size_t i = end; i > start + 3; i -= 3) digits.insert(i - 3, ",");
-  return digits;
+  const std::size_t dot = digits.find('.');
+  const std::size_t end = dot == std::string::npos ? digits.size() : dot;
+  std::string out = digits.substr(0, start);
+  for (std::size_t i = start; i < end; ++i) {
+    out += digits[i];
+    const std::size_t left = end - i - 1;
+    if (left > 0 && left % 3 == 0) out += ',';
+  }
+  out.append(digits, end, std::string::npos);
+  return out;
 }
 
 void CivilFromDays(long long z, int* y, int* m, int* d) {
@@ -52,8 +68,9 @@ void CivilFromDays(long long z, int* y, int* m, int* d) {
 }
 
 std::string Pad(int value, std::size_t width) {
-  std::string s = std::to_string(value);
-  while (s.size() < width) s.insert(s.begin(), '0');
+  const std::string digits = std::to_string(value);
+  std::string s(digits.size() < width ? width - digits.size() : 0, '0');
+  s += digits;
   return s;
 }
 
@@ -117,9 +134,13 @@ std::string DisplayText(const CellValue& value, std::string_view format) {
   }
   const double n = value.number;
   if (format.empty() || format == "General" || format == "@") return GeneralNumberText(n);
-  if (Contains(format, '%')) return Printf("%.*f", n * 100.0, DecimalPlaces(format)) + "%";
+  if (Contains(format, '%')) {
+    std::string percent = Fixed(n * 100.0, DecimalPlaces(format));
+    percent += '%';
+    return percent;
+  }
   if (Contains(format, '0') || Contains(format, '#')) {
-    std::string s = Printf("%.*f", n, DecimalPlaces(format));
+    std::string s = Fixed(n, DecimalPlaces(format));
     return Contains(format, ',') ? WithThousands(s) : s;
   }
   if (IsDateFormat(format)) return DateText(n, format);

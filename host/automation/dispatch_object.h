@@ -185,24 +185,4 @@ class Adapter : public DispatchObject {
   }
 };
 
-// Creates an adapter and hands out its first reference as IDispatch*.
-template <class T, class... Args>
-IDispatch* Make(Args&&... args) {
-  return new T(std::forward<Args>(args)...);
-}
-
-// Puts a new adapter into the call's result (or drops it when nobody wants it).
-template <class T, class... Args>
-Status Return(Call& call, Args&&... args) {
-  IDispatch* object = Make<T>(std::forward<Args>(args)...);
-  if (call.Result()) {
-    VariantClear(call.Result());
-    call.Result()->vt = VT_DISPATCH;
-    call.Result()->pdispVal = object;
-  } else {
-    object->Release();
-  }
-  return Ok();
-}
-
 }  // namespace korvat::host::automation

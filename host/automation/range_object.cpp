@@ -464,17 +464,25 @@ class RangeObject : public Adapter<RangeObject> {
   }
 
   std::string AddressText(bool rowAbsolute, bool colAbsolute) const {
-    auto cell = [&](int r, int c) {
-      return (colAbsolute ? "$" : "") + ColumnLetters(c) + (rowAbsolute ? "$" : "") + std::to_string(r);
+    std::string out;
+    const auto row = [&](int r) {
+      if (rowAbsolute) out += '$';
+      out += std::to_string(r);
     };
-    if (range_.IsWholeRows() && !range_.IsWholeColumns())
-      return (rowAbsolute ? "$" : "") + std::to_string(range_.firstRow) + ":" + (rowAbsolute ? "$" : "") +
-             std::to_string(range_.lastRow);
-    if (range_.IsWholeColumns() && !range_.IsWholeRows())
-      return (colAbsolute ? "$" : "") + ColumnLetters(range_.firstCol) + ":" + (colAbsolute ? "$" : "") +
-             ColumnLetters(range_.lastCol);
-    if (range_.RowCount() == 1 && range_.ColumnCount() == 1) return cell(range_.firstRow, range_.firstCol);
-    return cell(range_.firstRow, range_.firstCol) + ":" + cell(range_.lastRow, range_.lastCol);
+    const auto column = [&](int c) {
+      if (colAbsolute) out += '$';
+      out += ColumnLetters(c);
+    };
+    const bool wholeRows = range_.IsWholeRows() && !range_.IsWholeColumns();
+    const bool wholeColumns = range_.IsWholeColumns() && !range_.IsWholeRows();
+    if (!wholeRows) column(range_.firstCol);
+    if (!wholeColumns) row(range_.firstRow);
+    if (wholeRows || wholeColumns || range_.RowCount() > 1 || range_.ColumnCount() > 1) {
+      out += ':';
+      if (!wholeRows) column(range_.lastCol);
+      if (!wholeColumns) row(range_.lastRow);
+    }
+    return out;
   }
 
   Status Geometry(Call& call, int which) {
