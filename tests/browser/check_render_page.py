@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Loads a rendered workbook page in headless Chromium and checks what it shows.
 
-Renders WORKBOOK with the render_page tool, takes a screenshot and a DOM dump, and fails
+Renders WORKBOOK with the korvat command, takes a screenshot and a DOM dump, and fails
 unless the page ran its script without an error, the screenshot is not blank and the bar
 colour covers a fair number of pixels. Exits 77 (skipped) when Chromium is not installed.
 """
@@ -99,7 +99,8 @@ def count_colours(png, wanted, tolerance):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--render", required=True, help="the render_page tool")
+    parser.add_argument("--korvat", required=True, help="the korvat command")
+    parser.add_argument("--window-size", default="1400,900", help="browser window WIDTH,HEIGHT")
     parser.add_argument("--workbook", required=True)
     parser.add_argument("--bar-color", required=True, help="#rrggbb of the bars")
     parser.add_argument("--min-bar-pixels", type=int, default=2000)
@@ -114,7 +115,7 @@ def main():
     work = tempfile.mkdtemp(prefix="korvat-browser-")
     try:
         page = os.path.join(work, "page.html")
-        code, out, err = run([args.render, args.workbook, page], 120)
+        code, out, err = run([args.korvat, "render", args.workbook, "-o", page], 120)
         if code != 0:
             print("render failed:", err)
             return 1
@@ -122,7 +123,7 @@ def main():
         shot = os.path.join(work, "shot.png")
         profile = os.path.join(work, "profile-shot")
         code, out, shot_log = run(chromium_args(args.chromium, profile) +
-                                  ["--screenshot=" + shot, "--window-size=1400,900", "file://" + page], 180)
+                                  ["--screenshot=" + shot, "--window-size=" + args.window_size, "file://" + page], 180)
         if code != 0 or not os.path.isfile(shot):
             print("chromium screenshot failed (%d):\n%s" % (code, shot_log[-4000:]))
             return 1
