@@ -104,10 +104,12 @@ std::string PlanWorkbook::ToJson() const {
   settingCells["J2"] = Quote("Gate");
   settingCells["K2"] = Quote("#");
   names.push_back("\"TaskType\": \"Settings!$J$1:$K$2\"");
-  // Calendar template block E2:H6: hour lines come from F's left edge, the
-  // window start line from H2's left edge, the last column's right edge from H2.
-  settingCells["F3"] = "{\"v\": \"\", \"b\": {\"left\": {\"style\": 1, \"weight\": 2, \"color\": 16}}}";
-  settingCells["F5"] = "{\"v\": \"\", \"b\": {\"left\": {\"style\": 1, \"weight\": 2, \"color\": 16}}}";
+  // Calendar template block E2:H6: hour lines come from the left edge of column F
+  // (header rows 3-4 and body rows 5-6, each drawn down the whole column as a user
+  // would), the window start line from H2's left edge, the last column's right edge
+  // from H2.
+  for (const char* cell : {"F3", "F4", "F5", "F6"})
+    settingCells[cell] = "{\"v\": \"\", \"b\": {\"left\": {\"style\": 1, \"weight\": 2, \"color\": 16}}}";
   settingCells["H2"] =
       "{\"v\": \"\", \"b\": {\"left\": {\"style\": 1, \"weight\": 4, \"color\": 5}, \"right\": {\"style\": 1, "
       "\"weight\": 4, \"color\": 5}}}";
