@@ -82,6 +82,9 @@ bool Worksheet::SetValue(int row, int col, CellValue value) {
 }
 
 bool Worksheet::SetCellFromText(int row, int col, std::string_view text) {
+  // A cell formatted as text keeps what is written ("1.10" stays 1.10), as the host does.
+  if (Style(row, col).numberFormat == "@" && !text.empty() && text.front() != '\'')
+    return SetInput(row, col, CellValue::Text(std::string(text)), {});
   return SetInput(row, col, ValueFromText(text), {});
 }
 

@@ -56,6 +56,20 @@ TEST(CellTextInput, SheetWritesStoreParsedValues) {
   EXPECT_EQ(ws->LastUsedRow(), 0);
 }
 
+TEST(CellTextInput, TextFormattedCellsKeepWhatIsWritten) {
+  Workbook book;
+  Worksheet* ws = book.AddWorksheet("Plan");
+  ws->MutableStyle(6, 1)->numberFormat = "@";
+  EXPECT_TRUE(ws->SetCellFromText(6, 1, "1.10"));
+  EXPECT_EQ(ws->Value(6, 1), CellValue::Text("1.10"));
+  EXPECT_TRUE(ws->SetCellFromText(6, 1, "TRUE"));
+  EXPECT_EQ(ws->Value(6, 1), CellValue::Text("TRUE"));
+  EXPECT_TRUE(ws->SetCellFromText(6, 1, "'2"));
+  EXPECT_EQ(ws->Value(6, 1), CellValue::Text("2"));
+  EXPECT_TRUE(ws->SetCellFromText(7, 1, "1.10"));  // an unformatted neighbour reads a number
+  EXPECT_EQ(ws->Value(7, 1), CellValue::Number(1.1));
+}
+
 struct RangeCase {
   const char* text;
   bool ok;
