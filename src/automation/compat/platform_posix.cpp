@@ -3,74 +3,15 @@
 // message box with no user interface to show it in is written to standard error.
 
 #include "automation/com.h"
+#include "automation/utf8_text.h"
 
 #include <cstdio>
 
 namespace korvat::platform {
 
-WideText AnsiToWide(std::string_view text) {
-  WideText out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    char32_t cp = 0xFFFD;
-    std::size_t need = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : 99;
-    if (need == 0) {
-      cp = c;
-      i += 1;
-    } else if (need != 99 && i + need < text.size()) {
-      cp = need == 1 ? (c & 0x1F) : need == 2 ? (c & 0x0F) : (c & 0x07);
-      bool ok = true;
-      for (std::size_t k = 1; k <= need; ++k) {
-        const auto cc = static_cast<unsigned char>(text[i + k]);
-        if ((cc & 0xC0) != 0x80) { ok = false; break; }
-        cp = (cp << 6) | (cc & 0x3F);
-      }
-      if (!ok || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-      i += ok ? need + 1 : 1;
-    } else {
-      i += 1;
-    }
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out += static_cast<OLECHAR>(0xD800 + (cp >> 10));
-      out += static_cast<OLECHAR>(0xDC00 + (cp & 0x3FF));
-    } else {
-      out += static_cast<OLECHAR>(cp);
-    }
-  }
-  return out;
-}
+WideText AnsiToWide(std::string_view text) { return Utf8ToWide(text); }
 
-std::string WideToAnsi(WideView text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t cp = text[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = 0xFFFD;
-    }
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-  return out;
-}
+std::string WideToAnsi(WideView text) { return WideToUtf8(text); }
 
 std::string SystemErrorText(HRESULT code) {
   struct Entry {
