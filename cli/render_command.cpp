@@ -26,7 +26,7 @@ int RenderWorkbook(const RenderCommandOptions& options) {
   }
   host::file::LoadResult loaded = host::file::LoadWorkbook(options.workbookPath);
   if (!loaded.ok()) {
-    std::fprintf(stderr, "korvat: %s: %s\n", options.workbookPath.c_str(), loaded.error.c_str());
+    std::fprintf(stderr, "korvat: %s\n", loaded.error.c_str());
     return 1;
   }
   host::render::RenderResult page;

@@ -139,7 +139,7 @@ int RunWorkbook(const RunOptions& options) {
   }
   host::file::LoadResult loaded = host::file::LoadWorkbook(options.workbookPath);
   if (!loaded.ok()) {
-    std::fprintf(stderr, "korvat: %s: %s\n", options.workbookPath.c_str(), loaded.error.c_str());
+    std::fprintf(stderr, "korvat: %s\n", loaded.error.c_str());
     return 1;
   }
   host::WorkbookHost host(std::move(loaded.workbook));

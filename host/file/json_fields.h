@@ -12,9 +12,18 @@
 namespace korvat::host::file {
 
 // A number as the file writes it: whole values as integers ("15", not "15.0").
-inline Json NumberJson(double d) {
-  if (d == std::floor(d) && std::fabs(d) < 9007199254740992.0) return Json(static_cast<int64_t>(d));
-  return Json(d);
+inline JsonOut NumberJson(double d) {
+  if (d == std::floor(d) && std::fabs(d) < 9007199254740992.0) return JsonOut(static_cast<int64_t>(d));
+  return JsonOut(d);
+}
+
+// Appends a member the object does not hold yet. The ordered object's own insertion
+// looks for the key first, which would make writing a sheet of n cells cost n squared.
+inline void AppendMember(JsonOut& object, std::string key, JsonOut value) {
+  if (!object.is_object()) object = JsonOut::object();
+  auto& members = object.get_ref<JsonOut::object_t&>();
+  static_cast<std::vector<std::pair<const std::string, JsonOut>>&>(members).emplace_back(std::move(key),
+                                                                                        std::move(value));
 }
 
 template <typename T>
@@ -37,7 +46,7 @@ struct Field {
 };
 
 template <typename T>
-void WriteFields(Json& out, const T& value, const T& defaults, const std::vector<Field<T>>& fields) {
+void WriteFields(JsonOut& out, const T& value, const T& defaults, const std::vector<Field<T>>& fields) {
   for (const auto& f : fields) {
     switch (f.kind) {
       case Field<T>::Kind::Number:

@@ -11,7 +11,11 @@
 
 namespace korvat::host::file {
 
-using Json = nlohmann::ordered_json;
+// Files are read into the library's sorted objects (member lookups in logarithmic
+// time, however many cells a sheet holds) and written from ordered ones, so that the
+// writer decides the order members appear in.
+using Json = nlohmann::json;
+using JsonOut = nlohmann::ordered_json;
 
 class JsonReader {
  public:

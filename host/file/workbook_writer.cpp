@@ -8,29 +8,29 @@
 namespace korvat::host::file {
 namespace {
 
-Json ValueJson(const CellValue& v) {
+JsonOut ValueJson(const CellValue& v) {
   switch (v.kind) {
     case CellValue::Kind::Number: return NumberJson(v.number);
-    case CellValue::Kind::Boolean: return Json(v.AsBool());
-    case CellValue::Kind::Text: return Json(v.text);
-    default: return Json();
+    case CellValue::Kind::Boolean: return JsonOut(v.AsBool());
+    case CellValue::Kind::Text: return JsonOut(v.text);
+    default: return JsonOut();
   }
 }
 
-Json StyleMembers(const CellStyle& s) {
-  Json out = Json::object();
+JsonOut StyleMembers(const CellStyle& s) {
+  JsonOut out = JsonOut::object();
   const CellStyle d;
-  Json borders = Json::object();
+  JsonOut borders = JsonOut::object();
   for (int e = 0; e < kEdgeCount; ++e) {
-    Json b = Json::object();
+    JsonOut b = JsonOut::object();
     WriteFields(b, s.borders[static_cast<size_t>(e)], Border{}, BorderFields());
     if (!b.empty()) borders[EdgeName(static_cast<Edge>(e))] = b;
   }
   if (!borders.empty()) out["b"] = borders;
-  Json fill = Json::object();
+  JsonOut fill = JsonOut::object();
   WriteFields(fill, s.interior, d.interior, InteriorFields());
   if (!fill.empty()) out["fill"] = fill;
-  Json font = Json::object();
+  JsonOut font = JsonOut::object();
   WriteFields(font, s.font, d.font, FontFields());
   if (!font.empty()) out["font"] = font;
   if (s.numberFormat != d.numberFormat) out["nf"] = s.numberFormat;
@@ -40,13 +40,13 @@ Json StyleMembers(const CellStyle& s) {
 }
 
 // A short form when the cell has no style and its content cannot be mistaken.
-Json CellJson(const Cell& c) {
+JsonOut CellJson(const Cell& c) {
   const bool plain = c.style.IsDefault();
-  if (plain && c.HasFormula()) return Json(c.formula);
+  if (plain && c.HasFormula()) return JsonOut(c.formula);
   if (plain && (c.value.IsNumber() || c.value.IsBoolean())) return ValueJson(c.value);
   if (plain && c.value.IsText() && (c.value.text.empty() || c.value.text.front() != '='))
-    return Json(c.value.text);
-  Json out = Json::object();
+    return JsonOut(c.value.text);
+  JsonOut out = JsonOut::object();
   if (c.HasFormula()) {
     out["f"] = c.formula;
   } else if (c.value.IsError()) {
@@ -54,31 +54,31 @@ Json CellJson(const Cell& c) {
   } else if (!c.value.IsEmpty()) {
     out["v"] = ValueJson(c.value);
   }
-  const Json style = StyleMembers(c.style);
+  const JsonOut style = StyleMembers(c.style);
   for (auto it = style.begin(); it != style.end(); ++it) out[it.key()] = it.value();
   return out;
 }
 
-Json ExtentsJson(const ExtentIndex& extents, bool columns) {
-  Json out = Json::object();
+JsonOut ExtentsJson(const ExtentIndex& extents, bool columns) {
+  JsonOut out = JsonOut::object();
   for (const auto& [i, e] : extents.Explicit()) {
-    Json one = Json::object();
+    JsonOut one = JsonOut::object();
     if (e.size != extents.DefaultSize()) one[columns ? "width" : "height"] = NumberJson(e.size);
     if (e.hidden) one["hidden"] = true;
-    out[columns ? ColumnLetters(i) : std::to_string(i)] = one;
+    AppendMember(out, columns ? ColumnLetters(i) : std::to_string(i), one);
   }
   return out;
 }
 
-Json NamesJson(const DefinedNames& names) {
-  Json out = Json::object();
+JsonOut NamesJson(const DefinedNames& names) {
+  JsonOut out = JsonOut::object();
   for (const auto& [key, e] : names.Entries()) out[e.name] = e.reference;
   return out;
 }
 
-Json ChartJson(const Chart& c) {
+JsonOut ChartJson(const Chart& c) {
   const Chart d;
-  Json out = Json::object();
+  JsonOut out = JsonOut::object();
   out["type"] = c.chartType;
   if (!c.source.empty()) out["source"] = c.source;
   if (c.plotBy != d.plotBy) out["plotBy"] = c.plotBy;
@@ -87,20 +87,20 @@ Json ChartJson(const Chart& c) {
     if (!c.hasTitle) out["hasTitle"] = false;
   }
   if (!c.series.empty()) {
-    Json series = Json::array();
+    JsonOut series = JsonOut::array();
     for (const auto& s : c.series) {
-      Json one = Json::object();
+      JsonOut one = JsonOut::object();
       WriteFields(one, s, ChartSeries{}, SeriesFields());
       series.push_back(one);
     }
     out["series"] = series;
   }
-  Json axes = Json::array();
+  JsonOut axes = JsonOut::array();
   for (int type = 1; type <= 2; ++type) {
     for (int group = 1; group <= 2; ++group) {
       const ChartAxis& a = *c.Axis(type, group);
       if (a == ChartAxis{}) continue;
-      Json one = Json::object();
+      JsonOut one = JsonOut::object();
       one["type"] = type == 1 ? "category" : "value";
       one["group"] = group == 1 ? "primary" : "secondary";
       WriteFields(one, a, ChartAxis{}, AxisFields());
@@ -111,17 +111,17 @@ Json ChartJson(const Chart& c) {
   return out;
 }
 
-Json ConnectionJson(const ShapeCollection& shapes, const ConnectorEnd& end) {
-  Json out = Json::object();
+JsonOut ConnectionJson(const ShapeCollection& shapes, const ConnectorEnd& end) {
+  JsonOut out = JsonOut::object();
   const Shape* target = shapes.FindById(end.shapeId);
   out["shape"] = target ? target->name : std::string();
   out["site"] = end.site;
   return out;
 }
 
-Json ShapeJson(const ShapeCollection& shapes, const Shape& s) {
+JsonOut ShapeJson(const ShapeCollection& shapes, const Shape& s) {
   const Shape d = DefaultShapeOf(s.type);
-  Json out = Json::object();
+  JsonOut out = JsonOut::object();
   out["name"] = s.name;
   out["id"] = s.id;
   out["type"] = ShapeTypeName(s.type);
@@ -135,7 +135,7 @@ Json ShapeJson(const ShapeCollection& shapes, const Shape& s) {
   if (s.flipHorizontal) out["flipH"] = true;
   if (s.flipVertical) out["flipV"] = true;
   if (s.placement != d.placement) out["placement"] = s.placement;
-  Json fill = Json::object(), line = Json::object(), text = Json::object();
+  JsonOut fill = JsonOut::object(), line = JsonOut::object(), text = JsonOut::object();
   WriteFields(fill, s.fill, d.fill, FillFields());
   WriteFields(line, s.line, d.line, LineFields());
   WriteFields(text, s.textFrame, d.textFrame, TextFrameFields());
@@ -143,16 +143,16 @@ Json ShapeJson(const ShapeCollection& shapes, const Shape& s) {
   if (!line.empty()) out["line"] = line;
   if (!text.empty()) out["textFrame"] = text;
   if (!s.adjustments.empty()) {
-    Json adj = Json::array();
+    JsonOut adj = JsonOut::array();
     for (double a : s.adjustments) adj.push_back(NumberJson(a));
     out["adjustments"] = adj;
   }
   if (s.beginConnection.connected()) out["begin"] = ConnectionJson(shapes, s.beginConnection);
   if (s.endConnection.connected()) out["end"] = ConnectionJson(shapes, s.endConnection);
   if (!s.nodes.empty()) {
-    Json nodes = Json::array();
+    JsonOut nodes = JsonOut::array();
     for (const auto& n : s.nodes) {
-      Json node = Json::array({NumberJson(n.x), NumberJson(n.y)});
+      JsonOut node = JsonOut::array({NumberJson(n.x), NumberJson(n.y)});
       if (n.segmentType != 0 || n.editingType != 0) {
         node.push_back(n.segmentType);
         node.push_back(n.editingType);
@@ -165,9 +165,9 @@ Json ShapeJson(const ShapeCollection& shapes, const Shape& s) {
   return out;
 }
 
-Json ConditionalFormatJson(const ConditionalFormat& f) {
+JsonOut ConditionalFormatJson(const ConditionalFormat& f) {
   const ConditionalFormat d;
-  Json out = Json::object();
+  JsonOut out = JsonOut::object();
   out["range"] = FormatRangeRef(f.range);
   if (f.type != d.type) out["type"] = f.type;
   out["operator"] = f.op;
@@ -178,36 +178,36 @@ Json ConditionalFormatJson(const ConditionalFormat& f) {
   return out;
 }
 
-Json WorksheetJson(const Worksheet& ws) {
-  Json out = Json::object();
+JsonOut WorksheetJson(const Worksheet& ws) {
+  JsonOut out = JsonOut::object();
   out["name"] = ws.Name();
   if (!ws.codeName.empty()) out["codeName"] = ws.codeName;
   if (!ws.visible) out["visible"] = false;
-  Json columns = ExtentsJson(ws.Columns(), true);
+  JsonOut columns = ExtentsJson(ws.Columns(), true);
   if (!columns.empty()) out["columns"] = columns;
-  Json rows = ExtentsJson(ws.Rows(), false);
+  JsonOut rows = ExtentsJson(ws.Rows(), false);
   if (!rows.empty()) out["rows"] = rows;
-  Json cells = Json::object();
+  JsonOut cells = JsonOut::object();
   for (const auto& [key, cell] : ws.Cells())
-    cells[FormatCellAddress(Worksheet::KeyRow(key), Worksheet::KeyColumn(key))] = CellJson(cell);
-  if (!cells.empty()) out["cells"] = cells;
-  Json names = NamesJson(ws.Names());
+    AppendMember(cells, FormatCellAddress(Worksheet::KeyRow(key), Worksheet::KeyColumn(key)), CellJson(cell));
+  if (!cells.empty()) out["cells"] = std::move(cells);
+  JsonOut names = NamesJson(ws.Names());
   if (!names.empty()) out["names"] = names;
   if (!ws.ConditionalFormats().empty()) {
-    Json list = Json::array();
+    JsonOut list = JsonOut::array();
     for (const auto& f : ws.ConditionalFormats()) list.push_back(ConditionalFormatJson(f));
     out["conditionalFormats"] = list;
   }
   if (ws.Shapes().Count() > 0) {
-    Json list = Json::array();
+    JsonOut list = JsonOut::array();
     for (const auto& s : ws.Shapes().InZOrder()) list.push_back(ShapeJson(ws.Shapes(), *s));
     out["shapes"] = list;
   }
   return out;
 }
 
-Json ChartSheetJson(const ChartSheet& cs) {
-  Json out = Json::object();
+JsonOut ChartSheetJson(const ChartSheet& cs) {
+  JsonOut out = JsonOut::object();
   out["name"] = cs.Name();
   out["kind"] = "chart";
   if (!cs.codeName.empty()) out["codeName"] = cs.codeName;
@@ -216,12 +216,12 @@ Json ChartSheetJson(const ChartSheet& cs) {
   return out;
 }
 
-Json ApplicationJson(const ApplicationState& app) {
+JsonOut ApplicationJson(const ApplicationState& app) {
   const ApplicationState d;
-  Json out = Json::object();
+  JsonOut out = JsonOut::object();
   if (!app.activeSheet.empty()) out["activeSheet"] = app.activeSheet;
   if (!app.selectionSheet.empty() || app.selection != d.selection) {
-    Json sel = Json::object();
+    JsonOut sel = JsonOut::object();
     if (!app.selectionSheet.empty()) sel["sheet"] = app.selectionSheet;
     sel["range"] = app.selection;
     out["selection"] = sel;
@@ -233,14 +233,14 @@ Json ApplicationJson(const ApplicationState& app) {
 }  // namespace
 
 std::string WorkbookToText(const Workbook& book) {
-  Json root = Json::object();
+  JsonOut root = JsonOut::object();
   root["format"] = "korvat-workbook";
   root["version"] = 1;
-  Json app = ApplicationJson(book.App());
+  JsonOut app = ApplicationJson(book.App());
   if (!app.empty()) root["application"] = app;
-  Json names = NamesJson(book.Names());
+  JsonOut names = NamesJson(book.Names());
   if (!names.empty()) root["names"] = names;
-  Json sheets = Json::array();
+  JsonOut sheets = JsonOut::array();
   for (int i = 0; i < book.SheetCount(); ++i) {
     const Sheet* s = book.SheetAt(i);
     sheets.push_back(s->Kind() == SheetKind::Worksheet ? WorksheetJson(*static_cast<const Worksheet*>(s))
@@ -248,7 +248,7 @@ std::string WorkbookToText(const Workbook& book) {
   }
   root["sheets"] = sheets;
   // Invalid UTF-8 in a text is replaced rather than failing the save.
-  return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+  return root.dump(2, ' ', false, JsonOut::error_handler_t::replace) + "\n";
 }
 
 }  // namespace korvat::host::file
