@@ -7,6 +7,7 @@
 #include "frame/text_helpers.h"
 #include "gantt/shape_naming.h"
 #include "gantt/template_loader.h"
+#include "wbs/predecessor_links.h"
 #include "wbs/task_table.h"
 
 #include <cmath>
@@ -14,22 +15,6 @@
 
 namespace korvat {
 namespace {
-
-struct LinkItem {
-  std::string reference;
-  std::string type;
-};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The link type is the last two characters, upper-cased, unless the item ends
-// in a digit: then the whole item is the reference of a finish-to-start link.
-LinkItem ParseLinkItem(std::string_view item) {
-  if (item.empty()) return {};
-  if (IsDigit(item.back())) return {std::string(item), "FS"};
-  const std::size_t cut = item.size() >= 2 ? item.size() - 2 : 0;
-  return {std::string(item.substr(0, cut)), UpperText(item.substr(cut))};
-}
 
 AutomationObject FirstShapeOfRow(std::int64_t row) {
   return ShapeByName(State().wbsSheet.Get(), BarPrefix() + FormatInteger(row) + "A");
@@ -123,7 +108,7 @@ void DrawTaskLinks(TaskRecord& task) {
   if (task.predecessorsText.empty()) return;
   const TaskTable& table = *State().taskTable;
   for (const std::string& item : SplitText(task.predecessorsText, ",")) {
-    const LinkItem link = ParseLinkItem(item);
+    const PredecessorEntry link = ParsePredecessorEntry(item);
     if (const TaskRecord* predecessor = FindTask(table, link.reference)) ConnectTasks(*predecessor, task, link.type);
   }
 }

@@ -17,6 +17,15 @@ bool Violated(const TaskRecord& p, const TaskRecord& t, std::string_view type) {
 
 }  // namespace
 
+PredecessorEntry ParsePredecessorEntry(std::string_view entry) {
+  const std::size_t typeLength = entry.size() < 2 ? entry.size() : 2;
+  PredecessorEntry parsed{std::string(entry.substr(0, entry.size() - typeLength)),
+                          UpperText(entry.substr(entry.size() - typeLength))};
+  if (!parsed.type.empty() && IsPlainNumber(std::string_view(parsed.type).substr(parsed.type.size() - 1)))
+    parsed = {std::string(entry), "FS"};
+  return parsed;
+}
+
 void CheckLink(TaskTable& table, TaskRecord& predecessor, TaskRecord& task, std::string_view type) {
   RefreshTask(table, predecessor);
   if (task.linkError == 0 && Violated(predecessor, task, type)) task.linkError = 1;
@@ -26,14 +35,8 @@ void CheckLinks(TaskTable& table, TaskRecord& task) {
   task.linkError = 0;
   if (task.predecessorsText.empty()) return;
   for (const std::string& entry : SplitText(task.predecessorsText, ",")) {
-    const std::size_t typeLength = entry.size() < 2 ? entry.size() : 2;
-    std::string type = UpperText(std::string_view(entry).substr(entry.size() - typeLength));
-    std::string reference = entry.substr(0, entry.size() - typeLength);
-    if (!type.empty() && IsPlainNumber(std::string_view(type).substr(type.size() - 1))) {
-      type = "FS";
-      reference = entry;
-    }
-    if (TaskRecord* predecessor = FindTask(table, reference)) CheckLink(table, *predecessor, task, type);
+    const PredecessorEntry link = ParsePredecessorEntry(entry);
+    if (TaskRecord* predecessor = FindTask(table, link.reference)) CheckLink(table, *predecessor, task, link.type);
   }
 }
 

@@ -4,12 +4,23 @@
 // or WBS number, optionally followed by a link type (FS, FF, SS, SF, any case;
 // FS when the entry ends in a digit). Links never move a task.
 
+#include <string>
 #include <string_view>
 
 namespace korvat {
 
 struct TaskTable;
 struct TaskRecord;
+
+struct PredecessorEntry {
+  std::string reference;  // a task code or WBS number
+  std::string type;       // upper case; "FS" when the entry ends in a digit
+};
+
+// One entry of a predecessors cell: the last two characters (upper-cased) are its
+// link type, unless the entry ends in a digit, when the whole entry is the
+// reference of a finish-to-start link.
+PredecessorEntry ParsePredecessorEntry(std::string_view entry);
 
 // Recomputes the task's linkError: 1 when any link is violated, else 0.
 // References that find no task are skipped.
