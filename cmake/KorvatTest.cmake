@@ -6,6 +6,8 @@ function(kv_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  # Test tables name only the fields a case needs; the rest keep their defaults.
+  target_compile_options(${T_NAME} PRIVATE -Wno-missing-field-initializers)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
   set_tests_properties(${T_NAME} PROPERTIES
     ENVIRONMENT "KORVAT_FIXTURES=${PROJECT_SOURCE_DIR}/tests/fixtures;KORVAT_EXAMPLES=${PROJECT_SOURCE_DIR}/examples"
