@@ -6,6 +6,7 @@
 
 #include <span>
 
+#include "host/automation/color_palette.h"
 #include "host/automation/range_style_access.h"
 #include "host/automation/variant_values.h"
 
@@ -25,6 +26,19 @@ constexpr long long kMaxCompared = 100'000;
 int Read(const Border& b, Attribute a) {
   return a == Attribute::LineStyle ? b.lineStyle : a == Attribute::Weight ? b.weight : b.colorIndex;
 }
+// The constants the host accepts for each attribute; anything else fails as there.
+bool Accepted(Attribute a, int v) {
+  switch (a) {
+    case Attribute::LineStyle:
+      return v == kNone || v == 1 || v == -4115 || v == 4 || v == 5 || v == -4118 || v == -4119 || v == 13;
+    case Attribute::Weight:
+      return v == 1 || v == 2 || v == -4138 || v == 4;
+    case Attribute::ColorIndex:
+      return v == kNone || v == kAutomatic || PaletteColor(v) >= 0;
+  }
+  return false;
+}
+
 void Write(Border& b, Attribute a, int v) {
   (a == Attribute::LineStyle ? b.lineStyle : a == Attribute::Weight ? b.weight : b.colorIndex) = v;
 }
@@ -119,7 +133,7 @@ class BorderObject : public Adapter<BorderObject> {
 
   Status WriteEdge(Call& call, Attribute a) {
     const auto v = call.ValueInt();
-    if (!v) return Fail("Unable to set the property of the Border class");
+    if (!v || !Accepted(a, *v)) return Fail("Unable to set the property of the Border class");
     if (index_ == kDiagonalDown || index_ == kDiagonalUp) {
       if (a == Attribute::LineStyle && *v != kNone) return Fail("Diagonal borders are not supported");
       return Ok();

@@ -11,17 +11,22 @@ namespace {
 
 constexpr int kSolid = 1;
 
-// Shared by Interior and Font: the range and its top-left style.
+// The host's fill patterns: none, automatic, solid, the greys and hatches, the gradients.
+bool IsFillPattern(int v) {
+  static const int kPatterns[] = {kNone, kAutomatic, kSolid, 9,     10,    11,    12,    13,    14,   15, 16,
+                                  17,    18,         -4121,  -4124, -4125, -4126, -4128, -4162, -4166, 4000, 4001};
+  for (int p : kPatterns)
+    if (p == v) return true;
+  return false;
+}
+
+// Shared by Interior and Font: the range whose cells they format.
 class RangePart {
  protected:
   RangePart(SheetWeak sheet, const RangeRef& range) : sheet_(std::move(sheet)), range_(range) {}
 
-  template <class Read>
-  Status ReadStyle(Call& call, std::string_view object, Read read) const {
-    auto ws = LockWorksheet(sheet_);
-    if (!ws) return Deleted(object);
-    read(ws->Style(range_.firstRow, range_.firstCol), call.Result());
-    return Ok();
+  Status ReadStyle(Call& call, std::string_view object, const StyleReader& read) const {
+    return ReadSharedStyle(sheet_, range_, object, call.Result(), read);
   }
 
   SheetWeak sheet_;
@@ -70,7 +75,7 @@ class InteriorObject : public Adapter<InteriorObject>, RangePart {
   }
   Status PutPattern(Call& call) {
     const auto v = call.ValueInt();
-    if (!v) return Fail("Unable to set the Pattern property of the Interior class");
+    if (!v || !IsFillPattern(*v)) return Fail("Unable to set the Pattern property of the Interior class");
     return Change([&](Interior& in) {
       in.pattern = *v;
       if (*v == kNone) in.colorIndex = kNone;

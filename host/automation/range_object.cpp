@@ -8,6 +8,7 @@
 #include "host/automation/adapters.h"
 #include "host/automation/cell_display_text.h"
 #include "host/automation/item_enumerator.h"
+#include "host/automation/range_style_access.h"
 #include "host/automation/variant_values.h"
 #include "host/model/cell_text_input.h"
 #include "host/model/range_transfer.h"
@@ -266,10 +267,8 @@ class RangeObject : public Adapter<RangeObject> {
   }
 
   Status GetNumberFormat(Call& call) {
-    auto ws = LockWorksheet(sheet_);
-    if (!ws) return Deleted("Range");
-    SetText(call.Result(), ws->Style(range_.firstRow, range_.firstCol).numberFormat);
-    return Ok();
+    return ReadSharedStyle(sheet_, range_, "Range", call.Result(),
+                           [](const CellStyle& s, VARIANT* r) { SetText(r, s.numberFormat); });
   }
   Status PutNumberFormat(Call& call) {
     const auto text = call.ValueText();
@@ -277,10 +276,8 @@ class RangeObject : public Adapter<RangeObject> {
     return EachStyle([&](CellStyle& s) { s.numberFormat = *text; });
   }
   Status GetHorizontalAlignment(Call& call) {
-    auto ws = LockWorksheet(sheet_);
-    if (!ws) return Deleted("Range");
-    SetInt(call.Result(), ws->Style(range_.firstRow, range_.firstCol).horizontalAlignment);
-    return Ok();
+    return ReadSharedStyle(sheet_, range_, "Range", call.Result(),
+                           [](const CellStyle& s, VARIANT* r) { SetInt(r, s.horizontalAlignment); });
   }
   Status PutHorizontalAlignment(Call& call) {
     const auto v = call.ValueInt();
@@ -288,10 +285,8 @@ class RangeObject : public Adapter<RangeObject> {
     return EachStyle([&](CellStyle& s) { s.horizontalAlignment = *v; });
   }
   Status GetVerticalAlignment(Call& call) {
-    auto ws = LockWorksheet(sheet_);
-    if (!ws) return Deleted("Range");
-    SetInt(call.Result(), ws->Style(range_.firstRow, range_.firstCol).verticalAlignment);
-    return Ok();
+    return ReadSharedStyle(sheet_, range_, "Range", call.Result(),
+                           [](const CellStyle& s, VARIANT* r) { SetInt(r, s.verticalAlignment); });
   }
   Status PutVerticalAlignment(Call& call) {
     const auto v = call.ValueInt();

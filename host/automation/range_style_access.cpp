@@ -1,6 +1,49 @@
 #include "host/automation/range_style_access.h"
 
+#include "host/automation/variant_values.h"
+
 namespace korvat::host::automation {
+namespace {
+
+bool SameValue(const VARIANT& a, const VARIANT& b) {
+  if (a.vt != b.vt) return false;
+  switch (a.vt) {
+    case VT_I4: return a.lVal == b.lVal;
+    case VT_R8: return a.dblVal == b.dblVal;
+    case VT_BOOL: return a.boolVal == b.boolVal;
+    case VT_BSTR: return SysStringLen(a.bstrVal) == SysStringLen(b.bstrVal) &&
+                         WideView(a.bstrVal, SysStringLen(a.bstrVal)) == WideView(b.bstrVal, SysStringLen(b.bstrVal));
+    default: return true;
+  }
+}
+
+}  // namespace
+
+Status ReadSharedStyle(const SheetWeak& sheet, const RangeRef& range, std::string_view object, VARIANT* result,
+                       const StyleReader& read) {
+  auto ws = LockWorksheet(sheet);
+  if (!ws) return Deleted(object);
+  VARIANT first, other;
+  VariantInit(&first);
+  VariantInit(&other);
+  read(ws->Style(range.firstRow, range.firstCol), &first);
+  bool shared = true;
+  long long compared = 0;
+  for (int r = range.firstRow; r <= range.lastRow && shared && compared < kMaxComparedCells; ++r)
+    for (int c = range.firstCol; c <= range.lastCol && shared && compared < kMaxComparedCells; ++c, ++compared) {
+      read(ws->Style(r, c), &other);
+      shared = SameValue(first, other);
+      VariantClear(&other);
+    }
+  if (!shared) VariantClear(&first), first.vt = VT_NULL;
+  if (result) {
+    VariantClear(result);
+    *result = first;
+  } else {
+    VariantClear(&first);
+  }
+  return Ok();
+}
 
 Status ChangeStyles(const SheetWeak& sheet, const RangeRef& range, const std::function<void(CellStyle&)>& change,
                     std::string_view object) {

@@ -1,6 +1,7 @@
 #pragma once
 // Reading and changing the style of every cell of a range, for the format adapters.
-// Reads take the top-left cell; writes change every cell of the range.
+// A read answers the value the cells share, or Null when they differ, as the host
+// does; writes change every cell of the range.
 
 #include <functional>
 
@@ -11,6 +12,16 @@ namespace korvat::host::automation {
 
 // Writes beyond this many cells are refused rather than filling a sheet cell by cell.
 inline constexpr long long kMaxStyledCells = 4'000'000;
+
+// At most this many cells are compared by a read; a larger range answers as its first cells do.
+inline constexpr long long kMaxComparedCells = 100'000;
+
+using StyleReader = std::function<void(const CellStyle& style, VARIANT* result)>;
+
+// Stores the property the reader takes from each cell's style into result: its value
+// when every cell of the range agrees, VT_NULL when they differ.
+Status ReadSharedStyle(const SheetWeak& sheet, const RangeRef& range, std::string_view object, VARIANT* result,
+                       const StyleReader& read);
 
 // Applies the change to every cell of the range; fails when the sheet is gone or the range
 // is too large.

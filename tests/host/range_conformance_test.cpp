@@ -270,6 +270,35 @@ TEST_F(RangeTest, InteriorFontFormatAndAlignment) {
   EXPECT_EQ(Model().Style(20, 1).verticalAlignment, -4108);
 }
 
+TEST_F(RangeTest, MixedFormatsReadAsNullAndCannotBeCopiedAsNumbers) {
+  Ref one = RangeAt("A22");
+  ASSERT_HR(PutValue(one.get(), KV_W("Interior.ColorIndex=%e"), 15.0), S_OK);
+  ASSERT_HR(PutValue(one.get(), KV_W("NumberFormat=%s"), "@"), S_OK);
+  ASSERT_HR(PutValue(one.get(), KV_W("Borders(7).LineStyle=%e"), 1.0), S_OK);
+  Ref block = RangeAt("A22:B23");
+  const WideText members[] = {KV_W("Interior.ColorIndex"), KV_W("Interior.Pattern"), KV_W("NumberFormat"),
+                              KV_W("Borders(7).LineStyle")};
+  for (const WideText& member : members) {
+    VARIANT v;
+    VariantInit(&v);
+    ASSERT_HR(GetValue(KV_W("v"), &v, block.get(), member.c_str()), S_OK);
+    EXPECT_EQ(v.vt, VT_NULL) << platform::WideToAnsi(member);
+    VariantClear(&v);
+    double untouched = -1.0;
+    EXPECT_TRUE(FAILED(GetValue(KV_W("e"), &untouched, block.get(), member.c_str())));
+    EXPECT_EQ(untouched, -1.0);
+  }
+  // Values the host has no constant for are refused, so a failed read copied as 0 changes nothing.
+  const WideText puts[] = {KV_W("Interior.ColorIndex=%e"), KV_W("Interior.Pattern=%e"),
+                           KV_W("Borders(7).LineStyle=%e"), KV_W("Borders(7).Weight=%e"),
+                           KV_W("Borders(7).ColorIndex=%e")};
+  for (const WideText& put : puts)
+    EXPECT_HR(PutValue(block.get(), put.c_str(), 0.0), DISP_E_EXCEPTION) << platform::WideToAnsi(put);
+  EXPECT_EQ(Model().Style(22, 1).interior.colorIndex, 15);
+  EXPECT_EQ(Model().Style(22, 1).border(host::Edge::Left).lineStyle, 1);
+  EXPECT_EQ(Int(RangeAt("A23:B23").get(), KV_W("Interior.ColorIndex")), -4142) << "a uniform range reads its value";
+}
+
 TEST_F(RangeTest, FormatConditionsAddColourAndDelete) {
   Ref range = RangeAt("F3:F9");
   ASSERT_HR(CallMethod(range.get(), KV_W(".FormatConditions.Delete")), S_OK);
