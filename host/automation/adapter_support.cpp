@@ -17,6 +17,14 @@ Status ReturnObject(Call& call, IDispatch* object) {
   return Ok();
 }
 
+Status ReturnActiveSheet(const ContextRef& context, Call& call) {
+  Workbook& book = context->Book();
+  Sheet* active = book.FindSheet(book.App().activeSheet);
+  if (!active && book.SheetCount() > 0) active = book.SheetAt(0);
+  if (!active) return Fail("There is no active sheet");
+  return ReturnObject(call, NewSheetObject(context, book.SharedSheet(*active)));
+}
+
 Status Deleted(std::string_view what) {
   return Fail("The " + std::string(what) + " object has been deleted.");
 }

@@ -64,6 +64,9 @@ Status ReturnObject(Call& call, IDispatch* object);
 // The message of a call on an adapter whose object was deleted.
 Status Deleted(std::string_view what);
 
+// ActiveSheet of the application and the workbook: the active sheet, else the first one.
+Status ReturnActiveSheet(const ContextRef& context, Call& call);
+
 }  // namespace korvat::host::automation
 
 namespace korvat::host {

@@ -27,13 +27,7 @@ class ApplicationObject : public Adapter<ApplicationObject> {
   }
   Status GetActiveWindow(Call& call) { return ReturnObject(call, NewWindowObject(SharedContext())); }
   Status GetWorksheetFunction(Call& call) { return ReturnObject(call, NewWorksheetFunctionObject(SharedContext())); }
-  Status GetActiveSheet(Call& call) {
-    Workbook& book = Context().Book();
-    Sheet* active = book.FindSheet(book.App().activeSheet);
-    if (!active && book.SheetCount() > 0) active = book.SheetAt(0);
-    if (!active) return Fail("There is no active sheet");
-    return ReturnObject(call, NewSheetObject(SharedContext(), book.SharedSheet(*active)));
-  }
+  Status GetActiveSheet(Call& call) { return ReturnActiveSheet(SharedContext(), call); }
   Status GetActiveWorkbook(Call& call) { return ReturnObject(call, NewWorkbookAdapter(SharedContext())); }
   Status GetSwitch(Call& call) {
     SetBool(call.Result(), true);

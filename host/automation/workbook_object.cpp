@@ -25,13 +25,7 @@ class WorkbookObject : public Adapter<WorkbookObject> {
     SetText(call.Result(), kWorkbookName);
     return Ok();
   }
-  Status GetActiveSheet(Call& call) {
-    Workbook& book = Context().Book();
-    Sheet* active = book.FindSheet(book.App().activeSheet);
-    if (!active && book.SheetCount() > 0) active = book.SheetAt(0);
-    if (!active) return Fail("There is no active sheet");
-    return ReturnObject(call, NewSheetObject(SharedContext(), book.SharedSheet(*active)));
-  }
+  Status GetActiveSheet(Call& call) { return ReturnActiveSheet(SharedContext(), call); }
 
  private:
 };

@@ -5,20 +5,46 @@
 
 #include "automation/call_error.h"
 #include "automation/dispatch_call.h"
-#include "frame/addin_state.h"
 #include "automation/host_object.h"
 #include "calendar/calendar_header.h"
 #include "calendar/calendar_settings_loader.h"
+#include "frame/addin_state.h"
 #include "frame/number_text.h"
+#include "frame/settings_loading.h"
 #include "gantt/gantt_chart.h"
 #include "gantt/progress_line.h"
-#include "frame/settings_loading.h"
 #include "wbs/resource_list.h"
 #include "wbs/row_filter.h"
 #include "wbs/task_scheduling.h"
 #include "wbs/task_table.h"
 
 using namespace korvat;
+
+namespace {
+
+// Sets rescheduleMode for one scheduling pass and restores the caller's value after it.
+class RescheduleModeScope {
+ public:
+  RescheduleModeScope(WbsSettings& settings, std::int64_t mode) : settings_(settings), saved_(settings.rescheduleMode) {
+    settings_.rescheduleMode = mode;
+  }
+  ~RescheduleModeScope() { settings_.rescheduleMode = saved_; }
+  RescheduleModeScope(const RescheduleModeScope&) = delete;
+  RescheduleModeScope& operator=(const RescheduleModeScope&) = delete;
+
+ private:
+  WbsSettings& settings_;
+  std::int64_t saved_;
+};
+
+// Draws the chart with every row shown, so that hidden rows get their bars too.
+void DrawChartUnfiltered(TaskTable& table, const std::string& savedFilter) {
+  if (!savedFilter.empty()) ApplyFilter(table, "");
+  if (CalendarUnitUsable()) DrawGanttChart();
+  if (!savedFilter.empty()) ApplyFilter(table, savedFilter);
+}
+
+}  // namespace
 
 extern "C" {
 
@@ -49,13 +75,13 @@ KV_API void KV_CALL kvUpdateWBS(void) {
   TaskTable& table = *s.taskTable;
   LoadAllSettings();
   LoadResources();
-  const std::int64_t mode = settings.rescheduleMode;
-  settings.rescheduleMode = 0;
-  ReadTasks(table);
-  settings.savedFilter = ReadFilterState(table);
-  if (!settings.savedFilter.empty()) ApplyFilter(table, "");
-  ScheduleTasks(table);
-  settings.rescheduleMode = mode;
+  {
+    const RescheduleModeScope updating(settings, 0);
+    ReadTasks(table);
+    settings.savedFilter = ReadFilterState(table);
+    if (!settings.savedFilter.empty()) ApplyFilter(table, "");
+    ScheduleTasks(table);
+  }
   if (!settings.savedFilter.empty()) ApplyFilter(table, settings.savedFilter);
 }
 
@@ -65,13 +91,6 @@ KV_API void KV_CALL kvWBSFilter(void) {
   const std::string rows = BuildFilterText(*s.taskTable);
   ApplyFilter(*s.taskTable, rows);
   s.wbsSettings->savedFilter = rows;
-}
-
-// Draws the chart with every row shown, so that hidden rows get their bars too.
-static void DrawChartUnfiltered(TaskTable& table, const std::string& savedFilter) {
-  if (!savedFilter.empty()) ApplyFilter(table, "");
-  if (CalendarUnitUsable()) DrawGanttChart();
-  if (!savedFilter.empty()) ApplyFilter(table, savedFilter);
 }
 
 KV_API void KV_CALL kvDrawCalendar(int32_t unit) {
@@ -100,11 +119,11 @@ KV_API void KV_CALL kvWBSReschedule(void) {
   LoadAllSettings();
   LoadResources();
   if (!settings.savedFilter.empty()) ApplyFilter(table, "");
-  const std::int64_t mode = settings.rescheduleMode;
-  settings.rescheduleMode = 1;
-  ReadTasks(table);
-  ScheduleTasks(table);
-  settings.rescheduleMode = mode;
+  {
+    const RescheduleModeScope rescheduling(settings, 1);
+    ReadTasks(table);
+    ScheduleTasks(table);
+  }
   if (CalendarUnitUsable()) DrawGanttChart();
   if (!settings.savedFilter.empty()) ApplyFilter(table, settings.savedFilter);
 }
