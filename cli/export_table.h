@@ -1,7 +1,7 @@
 #pragma once
 // The exports the korvat command can call by name, with the arguments each takes.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <functional>
 #include <string>

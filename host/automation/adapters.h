@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "automation/com.h"
+#include "platform/com.h"
 #include "host/automation/dispatch_object.h"
 #include "host/automation/host_context.h"
 #include "host/model/cell_address.h"

@@ -23,7 +23,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "automation/com.h"
+#include "platform/com.h"
 #include "host/automation/host_context.h"
 
 namespace korvat::host::automation {

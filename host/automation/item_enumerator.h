@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "automation/com.h"
+#include "platform/com.h"
 #include "host/automation/host_context.h"
 
 namespace korvat::host::automation {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "automation/com.h"
+#include "platform/com.h"
 #include "host/model/cell_value.h"
 
 namespace korvat::host::automation {

@@ -1,6 +1,6 @@
 #include "host/automation/wide_utf8.h"
 
-#include "automation/utf8_text.h"
+#include "platform/utf8_text.h"
 
 namespace korvat::host::automation {
 

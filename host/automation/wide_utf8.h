@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat::host::automation {
 

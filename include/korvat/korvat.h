@@ -5,9 +5,14 @@
  * that holds the object's IDispatch reference. Integer results that say whether
  * the sheet changed are as wide as a pointer. */
 
-#include "automation/com.h"
-
 #include <stdint.h>
+
+/* The exports see host objects only as IDispatch references. */
+#if defined(_WIN32)
+struct IDispatch;
+#else
+class IDispatch;
+#endif
 
 #if defined(_WIN32)
 #define KV_CALL __stdcall

@@ -3,7 +3,7 @@
 // a handle that borrows (owns 0) never releases. Move-only: a copy that adds no
 // reference is the named operation Borrowed().
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <utility>
 

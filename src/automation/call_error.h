@@ -7,7 +7,7 @@
 // the record is marked finished, and the next failure on the thread empties it
 // before filling it again.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat {
 

@@ -3,7 +3,7 @@
 // the fraction counts forward from the day) and the platform's time forms.
 // Each returns S_OK and fills its output, or fails and leaves the output alone.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat {
 

@@ -27,7 +27,7 @@
 // O IUnknown* (caller releases; null fails with E_NOINTERFACE), p intptr_t,
 // D double, t int64 seconds, f FILETIME, W SYSTEMTIME; optionally written "%x".
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <cstdarg>
 

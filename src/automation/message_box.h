@@ -3,7 +3,7 @@
 // the system's box; a sink can take its place (tests record the boxes, the
 // korvat command prints them).
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 // A plain reference to a host object that someone else owns (the bound workbook
 // and its sheets). It never adds or releases a reference.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat {
 

@@ -3,7 +3,7 @@
 // exactly, such as task and resource names. An owning holder frees its text when
 // destroyed or prepared again; a borrowing one never does. Move-only.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <string>
 #include <utility>

@@ -5,7 +5,7 @@
 // columns outside the working windows are hidden, and day and hour boundary
 // lines are drawn.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <cstdint>
 

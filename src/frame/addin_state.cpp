@@ -1,6 +1,6 @@
 #include "frame/addin_state.h"
 
-#include "automation/com_ref.h"
+#include "platform/com_ref.h"
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 

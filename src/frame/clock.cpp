@@ -1,6 +1,6 @@
 #include "frame/clock.h"
 
-#include "automation/com.h"
+#include "platform/com.h"
 #include "automation/date_conversion.h"
 
 #include <cstdio>

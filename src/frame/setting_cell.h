@@ -2,7 +2,7 @@
 // Named setting cells of the settings sheet. A missing name reads as the empty
 // text (0 as a number); nothing is reported.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 // Text helpers shared across the library. None reads beyond the text it is
 // given: positions past the end give empty parts, never an out-of-range read.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // stands for.
 
 #include "automation/automation_object.h"
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <string>
 

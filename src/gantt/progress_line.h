@@ -6,7 +6,7 @@
 // day stays, today's is replaced. Works on the bars the last drawing left and
 // on the task table as it stands: nothing is reloaded.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <string>
 

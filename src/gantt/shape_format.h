@@ -3,7 +3,7 @@
 // and style, line colours, fill transparency, colour and pattern; line and
 // fill are made visible.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat {
 

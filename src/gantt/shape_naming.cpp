@@ -1,7 +1,7 @@
 #include "gantt/shape_naming.h"
 
 #include "automation/automation_object.h"
-#include "automation/com_ref.h"
+#include "platform/com_ref.h"
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "frame/addin_state.h"

@@ -3,7 +3,7 @@
 // ("A", "B", ... counting up through the character codes), and deletion of
 // every shape whose name starts with a prefix.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <cstdint>
 #include <string>

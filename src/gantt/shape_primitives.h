@@ -4,7 +4,7 @@
 // hand it back with its right edge, so the caller can adjust it right away.
 
 #include "automation/automation_object.h"
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat {
 

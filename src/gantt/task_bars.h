@@ -3,7 +3,7 @@
 // and percent label its state calls for, task-type symbols in place of bars,
 // and the text label after all of them.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat {
 

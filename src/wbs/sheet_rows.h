@@ -1,7 +1,7 @@
 #pragma once
 // Small operations on whole rows of the WBS sheet.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <cstdint>
 

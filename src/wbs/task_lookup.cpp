@@ -1,6 +1,6 @@
 // Finding tasks of the table by position, row, number and code.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <algorithm>
 #include "frame/addin_state.h"

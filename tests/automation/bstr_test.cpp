@@ -1,7 +1,7 @@
 // BSTR behaviour the call layer and the host rely on; the same expectations hold
 // for the platform's own implementation under wine64.
 
-#include "automation/com.h"
+#include "platform/com.h"
 #include "support/fake_dispatch.h"
 
 #include <gtest/gtest.h>

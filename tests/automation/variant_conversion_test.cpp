@@ -2,7 +2,7 @@
 // runs against the project's layer on Linux and against the real library under
 // wine64: a row that passes on one and fails on the other is a bug in the layer.
 
-#include "automation/com.h"
+#include "platform/com.h"
 #include "support/fake_dispatch.h"
 #include "support/hresult_matchers.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "automation/call_error.h"
-#include "automation/com.h"
+#include "platform/com.h"
 #include "automation/dispatch_call.h"
 #include "host/automation/workbook_host.h"
 

@@ -4,7 +4,7 @@
 // named arguments), and AddRef/Release are counted. It never deletes itself: the
 // test owns it and checks that references balance.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <functional>
 #include <map>

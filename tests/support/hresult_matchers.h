@@ -1,7 +1,7 @@
 #pragma once
 // EXPECT_HR prints both codes by value in hexadecimal when they differ.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // COM entry points without a COM runtime: apartments need no set-up and no class
 // is registered, so creation and binding report the codes of an unknown class.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 const IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};

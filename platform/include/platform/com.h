@@ -20,7 +20,7 @@
 #undef CreateObject
 #define KV_W(text) L##text
 #else
-#include "automation/compat/com_compat.h"
+#include "platform/compat/com_compat.h"
 #define KV_W(text) u##text
 #endif
 

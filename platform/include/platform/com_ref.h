@@ -2,7 +2,7 @@
 // An owning reference to any COM interface other than the host objects'
 // IDispatch (enumerators, for instance). Move-only; releases when destroyed.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // UTF-8 and UTF-16 conversions that do not depend on the system code page:
 // malformed input becomes U+FFFD, never a read past the text.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat::platform {
 

@@ -1,7 +1,7 @@
 // Platform services on Windows: the system code page, the system's error texts
 // and the system message box.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 namespace korvat::platform {
 

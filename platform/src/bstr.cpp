@@ -1,7 +1,7 @@
 // BSTR storage with the Windows layout: a 32-bit byte count, the text, and a
 // terminator of two zero bytes (plus one more so byte strings end in a zero char).
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <cstdlib>
 #include <cstring>

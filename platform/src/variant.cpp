@@ -4,7 +4,7 @@
 // number is a type mismatch, EMPTY becomes "" or 0, and an object converts
 // through its default member.
 
-#include "automation/com.h"
+#include "platform/com.h"
 
 #include <cmath>
 #include <cstdio>

@@ -2,8 +2,8 @@
 // are those the Windows system gives for the codes this library meets, and a
 // message box with no user interface to show it in is written to standard error.
 
-#include "automation/com.h"
-#include "automation/utf8_text.h"
+#include "platform/com.h"
+#include "platform/utf8_text.h"
 
 #include <cstdio>
 

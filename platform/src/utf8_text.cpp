@@ -1,4 +1,4 @@
-#include "automation/utf8_text.h"
+#include "platform/utf8_text.h"
 
 #include <cstdint>
 
