@@ -6,7 +6,7 @@
 
 #include <span>
 
-#include "host/automation/color_palette.h"
+#include "host/model/color_palette.h"
 #include "host/automation/range_style_access.h"
 #include "host/automation/variant_values.h"
 
@@ -34,7 +34,7 @@ bool Accepted(Attribute a, int v) {
     case Attribute::Weight:
       return v == 1 || v == 2 || v == -4138 || v == 4;
     case Attribute::ColorIndex:
-      return v == kNone || v == kAutomatic || PaletteColor(v) >= 0;
+      return v == kNone || v == kAutomatic || PaletteColor(v).has_value();
   }
   return false;
 }

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "host/automation/color_palette.h"
+#include "host/model/color_palette.h"
 #include "host/automation/range_style_access.h"
 #include "host/automation/variant_values.h"
 
@@ -44,7 +44,7 @@ class InteriorObject : public Adapter<InteriorObject>, RangePart {
   }
   Status PutColorIndex(Call& call) {
     const auto v = call.ValueInt();
-    if (!v || (*v != kNone && *v != kAutomatic && PaletteColor(*v) < 0))
+    if (!v || (*v != kNone && *v != kAutomatic && !PaletteColor(*v)))
       return Fail("Unable to set the ColorIndex property of the Interior class");
     return Change([&](Interior& in) {
       in.colorIndex = *v;
@@ -53,7 +53,7 @@ class InteriorObject : public Adapter<InteriorObject>, RangePart {
         in.color = 0xFFFFFF;
       } else {
         if (in.pattern == kNone) in.pattern = kSolid;
-        in.color = *v == kAutomatic ? 0xFFFFFF : PaletteColor(*v);
+        in.color = *v == kAutomatic ? 0xFFFFFF : *PaletteColor(*v);
       }
     });
   }
@@ -161,11 +161,11 @@ class FontObject : public Adapter<FontObject>, RangePart {
   }
   Status PutColorIndex(Call& call) {
     const auto v = call.ValueInt();
-    if (!v || (*v != kAutomatic && PaletteColor(*v) < 0))
+    if (!v || (*v != kAutomatic && !PaletteColor(*v)))
       return Fail("Unable to set the ColorIndex property of the Font class");
     return Change([&](host::Font& f) {
       f.colorIndex = *v;
-      f.color = *v == kAutomatic ? 0 : PaletteColor(*v);
+      f.color = *v == kAutomatic ? 0 : *PaletteColor(*v);
     });
   }
 

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "host/automation/adapters.h"
-#include "host/automation/cell_display_text.h"
+#include "host/values/number_format.h"
 #include "host/automation/item_enumerator.h"
 #include "host/automation/range_style_access.h"
 #include "host/automation/variant_values.h"
@@ -110,7 +110,7 @@ class RangeObject : public Adapter<RangeObject> {
       return Ok();
     }
     const CellValue v = ws->Value(r, c);
-    SetText(call.Result(), v.IsNumber() ? PlainNumberText(v.number) : DisplayText(v, "General"));
+    SetText(call.Result(), v.IsNumber() ? PlainNumberText(v.number) : FormatCellValue(v, "General"));
     return Ok();
   }
   Status PutFormula(Call& call) {
@@ -139,7 +139,7 @@ class RangeObject : public Adapter<RangeObject> {
     auto ws = LockWorksheet(sheet_);
     if (!ws) return Deleted("Range");
     const int r = range_.firstRow, c = range_.firstCol;
-    SetText(call.Result(), DisplayText(ws->Value(r, c), ws->Style(r, c).numberFormat));
+    SetText(call.Result(), FormatCellValue(ws->Value(r, c), ws->Style(r, c).numberFormat));
     return Ok();
   }
   Status GetRow(Call& call) { return Int(call, range_.firstRow); }
@@ -243,7 +243,7 @@ class RangeObject : public Adapter<RangeObject> {
     for (const auto& [key, cell] : ws->Cells()) {
       const int c = Worksheet::KeyColumn(key);
       if (c < range_.firstCol || c > range_.lastCol || !cell.HasContent()) continue;
-      const std::string text = DisplayText(ws->Value(Worksheet::KeyRow(key), c), cell.style.numberFormat);
+      const std::string text = FormatCellValue(ws->Value(Worksheet::KeyRow(key), c), cell.style.numberFormat);
       // An estimate of the text's width: about half the font size per character plus padding.
       const double points = static_cast<double>(text.size()) * cell.style.font.size * 0.55 + 3.75;
       widest[c] = std::max(widest[c], points);

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/model/cell_value.h"
+#include "host/values/cell_value.h"
 
 namespace korvat::host::formula {
 

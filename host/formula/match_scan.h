@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/model/cell_value.h"
+#include "host/values/cell_value.h"
 
 namespace korvat::host::formula {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "host/model/cell_value.h"
+#include "host/values/cell_value.h"
 
 namespace korvat::host::formula {
 

@@ -7,7 +7,7 @@
 
 #include "host/formula/formula.h"
 #include "host/formula/reference.h"
-#include "host/model/cell_value.h"
+#include "host/values/cell_value.h"
 
 namespace korvat::host::formula {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/model/cell_style.h"
-#include "host/model/cell_value.h"
+#include "host/values/cell_value.h"
 
 namespace korvat::host {
 namespace formula {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/model/cell_value.h"
+#include "host/values/cell_value.h"
 
 namespace korvat::host {
 

@@ -7,9 +7,10 @@
 #include <tuple>
 #include <vector>
 
-#include "host/render/color_palette.h"
+#include "host/model/color_palette.h"
+#include "host/render/svg_text.h"
 #include "host/render/conditional_style.h"
-#include "host/render/number_format.h"
+#include "host/values/number_format.h"
 #include "host/render/svg_text.h"
 #include "host/render/text_metrics.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "host/model/workbook.h"
-#include "host/render/number_format.h"
+#include "host/values/number_format.h"
 #include "host/render/svg_text.h"
 #include "host/render/text_metrics.h"
 

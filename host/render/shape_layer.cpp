@@ -6,7 +6,8 @@
 
 #include "host/model/shape_collection.h"
 #include "host/render/chart_layer.h"
-#include "host/render/color_palette.h"
+#include "host/model/color_palette.h"
+#include "host/render/svg_text.h"
 #include "host/render/preset_geometry.h"
 #include "host/render/svg_text.h"
 #include "host/render/text_metrics.h"

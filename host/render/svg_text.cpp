@@ -63,4 +63,11 @@ std::string Num(double value) {
   return s;
 }
 
+std::string ColorText(int packedRgb) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02x%02x%02x", packedRgb & 0xFF, (packedRgb >> 8) & 0xFF,
+                (packedRgb >> 16) & 0xFF);
+  return buf;
+}
+
 }  // namespace korvat::host::render

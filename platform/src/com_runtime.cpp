@@ -2,6 +2,7 @@
 // is registered, so creation and binding report the codes of an unknown class.
 
 #include "platform/com.h"
+#include "platform/civil_date.h"
 
 const IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -51,29 +52,7 @@ namespace {
 constexpr std::int64_t kTicksPerDay = 864000000000LL;  // 100 ns units
 constexpr std::int64_t kMaxFileTime = 0x7FFFFFFFFFFFFFFFLL;
 
-// Days from 1601-01-01 to the civil date (proleptic Gregorian).
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  const std::int64_t daysFrom1970 = era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-  return daysFrom1970 + 134774;  // 1601-01-01 .. 1970-01-01
-}
-
-void CivilFromDays(std::int64_t daysFrom1601, std::int64_t& y, unsigned& m, unsigned& d) {
-  std::int64_t z = daysFrom1601 - 134774 + 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  y = static_cast<std::int64_t>(yoe) + era * 400;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  d = doy - (153 * mp + 2) / 5 + 1;
-  m = mp < 10 ? mp + 3 : mp - 9;
-  y += m <= 2;
-}
+constexpr std::int64_t kDaysFrom1601To1970 = 134774;
 
 }  // namespace
 
@@ -86,12 +65,10 @@ BOOL FileTimeToSystemTime(const FILETIME* fileTime, SYSTEMTIME* systemTime) {
   }
   const std::int64_t days = static_cast<std::int64_t>(ticks / kTicksPerDay);
   std::int64_t rest = static_cast<std::int64_t>(ticks % kTicksPerDay);
-  std::int64_t y;
-  unsigned m, d;
-  CivilFromDays(days, y, m, d);
-  systemTime->wYear = static_cast<WORD>(y);
-  systemTime->wMonth = static_cast<WORD>(m);
-  systemTime->wDay = static_cast<WORD>(d);
+  const korvat::platform::CivilDate date = korvat::platform::CivilFromDays(days - kDaysFrom1601To1970);
+  systemTime->wYear = static_cast<WORD>(date.year);
+  systemTime->wMonth = static_cast<WORD>(date.month);
+  systemTime->wDay = static_cast<WORD>(date.day);
   systemTime->wDayOfWeek = static_cast<WORD>((days + 1) % 7);  // 1601-01-01 was a Monday
   systemTime->wHour = static_cast<WORD>(rest / 36000000000LL);
   rest %= 36000000000LL;
@@ -114,7 +91,7 @@ BOOL SystemTimeToFileTime(const SYSTEMTIME* st, FILETIME* fileTime) {
     lastError = 87;
     return FALSE;
   }
-  const std::int64_t days = DaysFromCivil(st->wYear, st->wMonth, st->wDay);
+  const std::int64_t days = korvat::platform::DaysFromCivil(st->wYear, st->wMonth, st->wDay) + kDaysFrom1601To1970;
   const std::uint64_t ticks = static_cast<std::uint64_t>(days) * kTicksPerDay +
                               static_cast<std::uint64_t>(st->wHour) * 36000000000ULL +
                               static_cast<std::uint64_t>(st->wMinute) * 600000000ULL +

@@ -4,47 +4,24 @@
 #include "frame/number_text.h"
 #include "frame/text_helpers.h"
 
+#include "platform/civil_date.h"
+
 #include <cstdio>
 
 namespace korvat {
-namespace {
-
-// Days from 1970-01-01 of a proleptic Gregorian date, and back.
-std::int64_t DaysFromCivil(std::int64_t y, std::int64_t m, std::int64_t d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-YearMonthDay CivilFromDays(std::int64_t z) {
-  z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t doe = z - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int64_t mp = (5 * doy + 2) / 153;
-  const std::int64_t d = doy - (153 * mp + 2) / 5 + 1;
-  const std::int64_t m = mp + (mp < 10 ? 3 : -9);
-  return {yoe + era * 400 + (m <= 2), m, d};
-}
-
-constexpr std::int64_t kSerialOf1970 = 25569;  // DateSerial of 1970-01-01
-
-}  // namespace
 
 double DateFromYmd(std::int64_t year, std::int64_t month, std::int64_t day) {
   // Roll the month into the year first, then let the day run over.
   std::int64_t m0 = month - 1;
   year += m0 >= 0 ? m0 / 12 : -((11 - m0) / 12);
   m0 -= 12 * (m0 >= 0 ? m0 / 12 : -((11 - m0) / 12));
-  return static_cast<double>(DaysFromCivil(year, m0 + 1, 1) + (day - 1) + kSerialOf1970);
+  return static_cast<double>(platform::DaysFromCivil(year, static_cast<int>(m0 + 1), 1) + (day - 1) + platform::kDateOf1970);
 }
 
 YearMonthDay YmdOf(double date) {
-  return CivilFromDays(static_cast<std::int64_t>(WholeDays(date + kTimeGuard)) - kSerialOf1970);
+  const platform::CivilDate d =
+      platform::CivilFromDays(static_cast<std::int64_t>(WholeDays(date + kTimeGuard)) - platform::kDateOf1970);
+  return {d.year, d.month, d.day};
 }
 
 std::string FormatDateKey(double date) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/render/number_format.h"
+#include "host/values/number_format.h"
 
 namespace korvat::host::render {
 namespace {

@@ -1,10 +1,11 @@
-// The text a cell shows for its value and number format (Range.Text).
+// The text a cell shows for its value and number format: Range.Text and the rendered page
+// come from the same engine.
 
 #include <gtest/gtest.h>
 
-#include "host/automation/cell_display_text.h"
+#include "host/values/number_format.h"
 
-namespace korvat::host::automation {
+namespace korvat::host {
 namespace {
 
 struct Case {
@@ -32,7 +33,7 @@ TEST(CellDisplayText, FormatsValuesAsTheCellShowsThem) {
       {CellValue::Error(CellError::Div0), "General", "#DIV/0!"},
       {CellValue::Empty(), "0.00", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(DisplayText(c.value, c.format), c.shown) << c.format << " " << c.shown;
+  for (const Case& c : cases) EXPECT_EQ(FormatCellValue(c.value, c.format), c.shown) << c.format << " " << c.shown;
 }
 
 TEST(CellDisplayText, PlainNumberTextKeepsFifteenDigits) {
@@ -42,4 +43,4 @@ TEST(CellDisplayText, PlainNumberTextKeepsFifteenDigits) {
 }
 
 }  // namespace
-}  // namespace korvat::host::automation
+}  // namespace korvat::host

@@ -1,4 +1,4 @@
-#include "host/render/number_format.h"
+#include "host/values/number_format.h"
 
 #include <cmath>
 #include <cstdio>
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "host/render/serial_date.h"
+#include "host/values/serial_date.h"
 
-namespace korvat::host::render {
+namespace korvat::host {
 namespace {
 
 enum class TokenKind { Literal, Date, Elapsed, AmPm, Digit, Point, Comma, Percent, Exponent, TextAt, General };
@@ -479,4 +479,10 @@ std::string FormatCellValue(const CellValue& value, std::string_view numberForma
   return value.text;
 }
 
-}  // namespace korvat::host::render
+std::string PlainNumberText(double number) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", number);
+  return buffer;
+}
+
+}  // namespace korvat::host

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace korvat::host::render {
+namespace korvat::host {
 
 struct DateParts {
   int year = 1900, month = 1, day = 0;
@@ -16,4 +16,4 @@ struct DateParts {
 // False for a serial the host cannot show as a date (negative or past 9999-12-31).
 bool SplitSerial(double serial, DateParts* parts);
 
-}  // namespace korvat::host::render
+}  // namespace korvat::host

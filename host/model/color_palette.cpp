@@ -1,6 +1,6 @@
-#include "host/automation/color_palette.h"
+#include "host/model/color_palette.h"
 
-namespace korvat::host::automation {
+namespace korvat::host {
 namespace {
 
 // Written as 0xRRGGBB for reading; packed on use.
@@ -20,8 +20,8 @@ int Packed(int rrggbb) {
 
 }  // namespace
 
-int PaletteColor(int colorIndex) {
-  if (colorIndex < 1 || colorIndex > 56) return -1;
+std::optional<int> PaletteColor(int colorIndex) {
+  if (colorIndex < 1 || colorIndex > 56) return std::nullopt;
   return Packed(kPalette[colorIndex - 1]);
 }
 
@@ -30,7 +30,7 @@ int NearestPaletteIndex(int color) {
   int best = 1;
   long bestDistance = -1;
   for (int i = 1; i <= 56; ++i) {
-    const int p = PaletteColor(i);
+    const int p = Packed(kPalette[i - 1]);
     const long dr = r - (p & 0xFF), dg = g - ((p >> 8) & 0xFF), db = b - ((p >> 16) & 0xFF);
     const long d = dr * dr + dg * dg + db * db;
     if (bestDistance < 0 || d < bestDistance) {
@@ -41,4 +41,4 @@ int NearestPaletteIndex(int color) {
   return best;
 }
 
-}  // namespace korvat::host::automation
+}  // namespace korvat::host

@@ -1,24 +1,13 @@
-#include "host/render/serial_date.h"
+#include "host/values/serial_date.h"
 
 #include <cmath>
 
-namespace korvat::host::render {
+#include "platform/civil_date.h"
+
+namespace korvat::host {
 namespace {
 
 constexpr double kLastSerial = 2958466.0;  // 10000-01-01
-
-// Proleptic Gregorian date of a count of days since 1970-01-01.
-void CivilFromDays(int64_t z, int* y, int* m, int* d) {
-  z += 719468;
-  int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  int64_t doe = z - era * 146097;
-  int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  int64_t mp = (5 * doy + 2) / 153;
-  *d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  *m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  *y = static_cast<int>(yoe + era * 400 + (*m <= 2 ? 1 : 0));
-}
 
 }  // namespace
 
@@ -39,10 +28,12 @@ bool SplitSerial(double serial, DateParts* parts) {
   } else {
     // 1899-12-30 is 25569 days before 1970-01-01; before the fictitious day the host counts
     // from one day later.
-    int64_t fromEpoch = days - 25569 + (days < 60 ? 1 : 0);
-    CivilFromDays(fromEpoch, &parts->year, &parts->month, &parts->day);
+    const platform::CivilDate date = platform::CivilFromDays(days - platform::kDateOf1970 + (days < 60 ? 1 : 0));
+    parts->year = static_cast<int>(date.year);
+    parts->month = date.month;
+    parts->day = date.day;
   }
   return true;
 }
 
-}  // namespace korvat::host::render
+}  // namespace korvat::host

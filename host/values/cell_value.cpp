@@ -1,4 +1,4 @@
-#include "host/model/cell_value.h"
+#include "host/values/cell_value.h"
 
 namespace korvat::host {
 

@@ -7,15 +7,18 @@
 #include <string>
 #include <string_view>
 
-#include "host/model/cell_value.h"
+#include "host/values/cell_value.h"
 
-namespace korvat::host::render {
+namespace korvat::host {
 
 // Numbers in the General format: at most 11 characters, as in a cell of the default width
 // (0.333333333, 1.23457E+11, 1E-05).
 std::string FormatGeneral(double value);
 std::string FormatNumber(double value, std::string_view numberFormat);
 // Any value: texts through the text section, booleans TRUE/FALSE, errors as their text.
+// This is the cell's Text as the host gives it and as the rendered page shows it.
 std::string FormatCellValue(const CellValue& value, std::string_view numberFormat);
+// A number as the formula bar shows a constant: up to 15 significant digits.
+std::string PlainNumberText(double number);
 
-}  // namespace korvat::host::render
+}  // namespace korvat::host
