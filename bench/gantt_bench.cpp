@@ -11,7 +11,7 @@
 #include "host/file/workbook_file.h"
 #include "host/model/worksheet.h"
 #include "automation/message_box.h"
-#include "frame/clock.h"
+#include "base/clock.h"
 #include "korvat/korvat.h"
 
 #include <algorithm>

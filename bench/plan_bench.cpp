@@ -4,7 +4,7 @@
 
 #include "automation/message_box.h"
 #include "frame/addin_state.h"
-#include "frame/clock.h"
+#include "base/clock.h"
 #include "frame/settings_loading.h"
 #include "host/automation/workbook_host.h"
 #include "host/model/cell_style.h"

@@ -1,7 +1,7 @@
 #include "automation/host_object.h"
 
 #include "automation/dispatch_call.h"
-#include "frame/number_text.h"
+#include "base/number_text.h"
 
 namespace korvat {
 namespace {

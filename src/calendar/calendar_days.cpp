@@ -2,7 +2,7 @@
 
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
-#include "frame/calendar_date.h"
+#include "base/calendar_date.h"
 
 namespace korvat {
 namespace {

@@ -5,10 +5,10 @@
 #include "calendar/calendar_days.h"
 #include "calendar/timeline.h"
 #include "frame/addin_state.h"
-#include "frame/calendar_date.h"
-#include "frame/column_letters.h"
-#include "frame/minute_math.h"
-#include "frame/number_text.h"
+#include "base/calendar_date.h"
+#include "base/column_letters.h"
+#include "base/minute_math.h"
+#include "base/number_text.h"
 
 #include <cstdio>
 #include <string>

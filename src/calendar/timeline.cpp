@@ -3,8 +3,8 @@
 #include "automation/host_object.h"
 #include "calendar/calendar_days.h"
 #include "frame/addin_state.h"
-#include "frame/column_letters.h"
-#include "frame/minute_math.h"
+#include "base/column_letters.h"
+#include "base/minute_math.h"
 
 namespace korvat {
 namespace {

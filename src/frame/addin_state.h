@@ -9,7 +9,7 @@
 #include "automation/sheet_ref.h"
 #include "calendar/calendar_day.h"
 #include "calendar/calendar_settings.h"
-#include "frame/keyed_list.h"
+#include "base/keyed_list.h"
 #include "frame/wbs_settings.h"
 #include "gantt/gantt_templates.h"
 #include "wbs/resource_list.h"

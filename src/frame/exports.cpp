@@ -9,7 +9,7 @@
 #include "calendar/calendar_header.h"
 #include "calendar/calendar_settings_loader.h"
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
+#include "base/number_text.h"
 #include "frame/settings_loading.h"
 #include "gantt/gantt_chart.h"
 #include "gantt/progress_line.h"

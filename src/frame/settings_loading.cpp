@@ -4,7 +4,7 @@
 #include "calendar/calendar_settings_loader.h"
 #include "calendar/timeline.h"
 #include "frame/addin_state.h"
-#include "frame/column_letters.h"
+#include "base/column_letters.h"
 #include "frame/setting_cell.h"
 #include "gantt/template_loader.h"
 #include "wbs/table_extent.h"

@@ -2,8 +2,8 @@
 
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
-#include "frame/text_helpers.h"
+#include "base/number_text.h"
+#include "base/text_helpers.h"
 #include "gantt/connectors.h"
 #include "gantt/shape_naming.h"
 #include "gantt/task_bars.h"

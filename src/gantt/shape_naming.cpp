@@ -5,7 +5,7 @@
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
+#include "base/number_text.h"
 #include "gantt/template_loader.h"
 #include "wbs/task_record.h"
 

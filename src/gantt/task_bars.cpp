@@ -2,7 +2,7 @@
 
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
+#include "base/number_text.h"
 #include "gantt/bar_geometry.h"
 #include "gantt/bar_templates.h"
 #include "gantt/connectors.h"

@@ -3,7 +3,7 @@
 #include "automation/host_object.h"
 #include "automation/message_box.h"
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
+#include "base/number_text.h"
 #include "frame/setting_cell.h"
 
 namespace korvat {

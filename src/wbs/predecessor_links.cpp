@@ -1,6 +1,6 @@
 #include "wbs/predecessor_links.h"
 
-#include "frame/text_helpers.h"
+#include "base/text_helpers.h"
 #include "wbs/task_table.h"
 
 namespace korvat {

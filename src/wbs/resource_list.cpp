@@ -2,7 +2,7 @@
 
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
-#include "frame/minute_math.h"
+#include "base/minute_math.h"
 
 namespace korvat {
 namespace {

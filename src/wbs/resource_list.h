@@ -4,7 +4,7 @@
 // case-sensitively.
 
 #include "automation/wide_string.h"
-#include "frame/keyed_list.h"
+#include "base/keyed_list.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
-#include "frame/text_helpers.h"
+#include "base/number_text.h"
+#include "base/text_helpers.h"
 #include "wbs/task_table.h"
 
 namespace korvat {

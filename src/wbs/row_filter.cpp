@@ -2,10 +2,10 @@
 
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
-#include "frame/column_letters.h"
-#include "frame/number_text.h"
+#include "base/column_letters.h"
+#include "base/number_text.h"
 #include "frame/setting_cell.h"
-#include "frame/text_helpers.h"
+#include "base/text_helpers.h"
 #include "wbs/sheet_rows.h"
 #include "wbs/task_status.h"
 #include "wbs/task_table.h"

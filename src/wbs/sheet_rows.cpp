@@ -3,7 +3,7 @@
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
+#include "base/number_text.h"
 
 namespace korvat {
 namespace {

@@ -1,9 +1,9 @@
 #include "wbs/task_duration.h"
 
-#include "calendar/day_counting.h"
+#include "base/day_counting.h"
 #include "frame/addin_state.h"
-#include "frame/minute_math.h"
-#include "frame/number_text.h"
+#include "base/minute_math.h"
+#include "base/number_text.h"
 #include "wbs/wbs_cells.h"
 
 namespace korvat {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
-#include "frame/text_helpers.h"
+#include "base/number_text.h"
+#include "base/text_helpers.h"
 #include "wbs/task_code_index.h"
 #include "wbs/task_table.h"
 

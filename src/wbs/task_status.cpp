@@ -1,9 +1,9 @@
 #include "wbs/task_status.h"
 
-#include "frame/clock.h"
-#include "frame/minute_math.h"
-#include "frame/number_text.h"
-#include "frame/text_helpers.h"
+#include "base/clock.h"
+#include "base/minute_math.h"
+#include "base/number_text.h"
+#include "base/text_helpers.h"
 #include "wbs/task_record.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 // operations that read it from the sheet and find tasks in it. Column
 // positions and the first task row come from the add-in state's WBS settings.
 
-#include "frame/keyed_list.h"
+#include "base/keyed_list.h"
 #include "wbs/task_record.h"
 
 #include <array>

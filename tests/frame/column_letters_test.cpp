@@ -1,4 +1,4 @@
-#include "frame/column_letters.h"
+#include "base/column_letters.h"
 
 #include <gtest/gtest.h>
 

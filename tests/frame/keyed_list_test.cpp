@@ -1,4 +1,4 @@
-#include "frame/keyed_list.h"
+#include "base/keyed_list.h"
 
 #include <gtest/gtest.h>
 

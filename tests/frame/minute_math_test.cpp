@@ -1,5 +1,5 @@
-#include "frame/calendar_date.h"
-#include "frame/minute_math.h"
+#include "base/calendar_date.h"
+#include "base/minute_math.h"
 
 #include <gtest/gtest.h>
 

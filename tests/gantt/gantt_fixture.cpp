@@ -1,7 +1,7 @@
 #include "gantt/gantt_fixture.h"
 
 #include "automation/message_box.h"
-#include "frame/clock.h"
+#include "base/clock.h"
 #include "host/file/workbook_file.h"
 #include "korvat/korvat.h"
 

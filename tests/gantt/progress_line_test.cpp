@@ -1,7 +1,7 @@
 // Today's progress line: where it bends for tasks behind, ahead, not started and complete.
 
 #include "gantt/gantt_fixture.h"
-#include "frame/clock.h"
+#include "base/clock.h"
 #include "korvat/korvat.h"
 
 namespace korvat::test {

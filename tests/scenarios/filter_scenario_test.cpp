@@ -1,7 +1,7 @@
 // The row filter: every kind, with and without summaries and linked tasks.
 
 #include "frame/addin_state.h"
-#include "frame/number_text.h"
+#include "base/number_text.h"
 #include "korvat/korvat.h"
 #include "scenarios/plan_session.h"
 #include "scenarios/plan_workbook.h"

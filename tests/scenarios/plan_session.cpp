@@ -1,8 +1,8 @@
 #include "scenarios/plan_session.h"
 
 #include "frame/addin_state.h"
-#include "frame/clock.h"
-#include "frame/number_text.h"
+#include "base/clock.h"
+#include "base/number_text.h"
 #include "frame/settings_loading.h"
 #include "host/file/workbook_file.h"
 #include "korvat/korvat.h"

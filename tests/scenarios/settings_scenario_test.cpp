@@ -2,10 +2,10 @@
 
 #include "calendar/calendar_days.h"
 #include "calendar/calendar_settings_loader.h"
-#include "calendar/day_counting.h"
+#include "base/day_counting.h"
 #include "calendar/timeline.h"
 #include "frame/addin_state.h"
-#include "frame/calendar_date.h"
+#include "base/calendar_date.h"
 #include "frame/settings_loading.h"
 #include "korvat/korvat.h"
 #include "scenarios/plan_session.h"

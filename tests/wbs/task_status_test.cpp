@@ -1,6 +1,6 @@
 // What a task record says about its task, at a fixed present moment.
 
-#include "frame/clock.h"
+#include "base/clock.h"
 #include "wbs/task_record.h"
 #include "wbs/task_status.h"
 

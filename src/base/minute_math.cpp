@@ -1,4 +1,4 @@
-#include "frame/minute_math.h"
+#include "base/minute_math.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "calendar/day_counting.h"
+#include "base/day_counting.h"
 
 #include <cmath>
 

@@ -1,7 +1,8 @@
-#include "frame/clock.h"
+#include "base/clock.h"
 
+#include "base/calendar_date.h"
+#include "platform/civil_date.h"
 #include "platform/com.h"
-#include "automation/date_conversion.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,15 @@ std::optional<double>& Fixed() {
     return text ? ParseClockText(text) : std::nullopt;
   }();
   return fixed;
+}
+
+double TimeOfDayFraction(int hour, int minute, int second) { return (hour * 3600 + minute * 60 + second) / 86400.0; }
+
+// A calendar date that exists: month and day read back unchanged.
+bool IsCalendarDate(int year, int month, int day) {
+  if (month < 1 || month > 12 || day < 1 || day > 31) return false;
+  const platform::CivilDate back = platform::CivilFromDays(platform::DaysFromCivil(year, month, day));
+  return back.year == year && back.month == month && back.day == day;
 }
 
 }  // namespace
@@ -35,24 +45,17 @@ std::optional<double> ParseClockText(std::string_view text) {
     if (std::sscanf(s.c_str() + used, ":%2d%n", &second, &extra) != 1 || used + extra != static_cast<int>(s.size()))
       return std::nullopt;
   }
-  if (hour > 23 || minute > 59 || second > 59) return std::nullopt;
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(year);
-  st.wMonth = static_cast<WORD>(month);
-  st.wDay = static_cast<WORD>(day);
-  st.wHour = static_cast<WORD>(hour);
-  st.wMinute = static_cast<WORD>(minute);
-  st.wSecond = static_cast<WORD>(second);
-  double date = 0.0;
-  if (FAILED(SystemTimeToDate(st, &date))) return std::nullopt;
-  return date;
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) return std::nullopt;
+  if (year < 1601 || !IsCalendarDate(year, month, day)) return std::nullopt;
+  return DateFromYmd(year, month, day) + TimeOfDayFraction(hour, minute, second);
 }
 
 double Now() {
   if (Fixed()) return *Fixed();
-  double date = 0.0;
-  TimeTToDate(static_cast<std::int64_t>(std::time(nullptr)), &date);
-  return date;
+  std::tm local{};
+  if (!platform::BreakDownLocal(static_cast<std::int64_t>(std::time(nullptr)), local)) return 0.0;
+  return DateFromYmd(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+         TimeOfDayFraction(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
 void SetFixedNow(std::optional<double> now) { Fixed() = now; }

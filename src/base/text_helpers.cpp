@@ -1,6 +1,6 @@
-#include "frame/text_helpers.h"
+#include "base/text_helpers.h"
 
-#include "frame/number_text.h"
+#include "base/number_text.h"
 
 namespace korvat {
 namespace {

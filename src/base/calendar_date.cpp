@@ -1,8 +1,8 @@
-#include "frame/calendar_date.h"
+#include "base/calendar_date.h"
 
-#include "frame/minute_math.h"
-#include "frame/number_text.h"
-#include "frame/text_helpers.h"
+#include "base/minute_math.h"
+#include "base/number_text.h"
+#include "base/text_helpers.h"
 
 #include "platform/civil_date.h"
 
