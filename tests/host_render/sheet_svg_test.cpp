@@ -9,7 +9,7 @@
 #include "host/render/sheet_layout.h"
 #include "host/render/svg_text.h"
 #include "host/render/workbook_render.h"
-#include "render/svg_probe.h"
+#include "host_render/svg_probe.h"
 
 namespace korvat::host::render {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/svg_probe.h"
+#include "host_render/svg_probe.h"
 
 namespace korvat::host::render::testing {
 
