@@ -6,9 +6,8 @@
 // tasks of 5 minutes over two resources, each leaf linked to the one before it,
 // every seventh under way.
 
-#include "gantt/plan_workbook.h"
+#include "support/plan_workbook.h"
 #include "host/automation/workbook_host.h"
-#include "host/file/workbook_file.h"
 #include "host/model/worksheet.h"
 #include "automation/message_box.h"
 #include "base/clock.h"
@@ -23,37 +22,7 @@
 
 namespace {
 
-using korvat::test::HoursMinutes;
-using korvat::test::PlanDay;
-using korvat::test::PlanTask;
-using korvat::test::PlanWorkbook;
-
-constexpr int kLeavesPerDay = 99;
-const char* kResources[] = {"Alice", "Bob"};  // the resources sheet's two rows
-
-PlanWorkbook GeneratePlan(int tasks) {
-  PlanWorkbook plan;
-  plan.calendarUnit = 60;
-  plan.days.clear();
-  const int days = tasks / (kLeavesPerDay + 1);
-  for (int d = 0; d < days; ++d) {
-    // Consecutive dates from 2026-12-07; months roll over by day number.
-    PlanDay day{.year = 2026, .month = 12, .day = 7 + d, .windowStart = HoursMinutes(8, 0), .windowEnd = HoursMinutes(18, 0)};
-    plan.days.push_back(day);
-  }
-  for (int d = 0; d < days; ++d) {
-    plan.tasks.push_back({.level = 1, .name = "Day " + std::to_string(d + 1)});
-    for (int i = 1; i <= kLeavesPerDay; ++i) {
-      PlanTask leaf{.level = 2, .name = "Task " + std::to_string(i), .resource = kResources[i % 2], .pv = "5"};
-      if (i > 1) leaf.predecessors = std::to_string(d + 1) + "." + std::to_string(i - 1);
-      if (i % 7 == 0) {  // some work under way
-        leaf.percent = "40";
-      }
-      plan.tasks.push_back(leaf);
-    }
-  }
-  return plan;
-}
+using korvat::test::Clock;
 
 struct Run {
   double seconds = 0;
@@ -64,15 +33,9 @@ struct Run {
 };
 
 Run Measure(int tasks) {
-  const PlanWorkbook plan = GeneratePlan(tasks);
-  auto loaded = korvat::host::file::LoadWorkbookFromText(plan.ToJson());
-  if (!loaded.ok()) {
-    std::fprintf(stderr, "plan of %d tasks: %s\n", tasks, loaded.error.c_str());
-    return {};
-  }
-  korvat::host::WorkbookHost host(std::move(loaded.workbook));
+  korvat::host::WorkbookHost host(korvat::test::GeneratePlan({.tasks = tasks}));
   korvat::SetMessageSink([](const korvat::MessageBoxRequest&) { return 1; });
-  korvat::SetFixedNow(46363.0 + HoursMinutes(12, 0));
+  korvat::SetFixedNow(46363.0 + Clock(12, 0));
   kvInit();
   IDispatch* book = host.NewWorkbookObject();
   kvSetWorkBook(&book);

@@ -140,6 +140,8 @@ void EnterCall() { ++depth; }
 
 int CallDepth() { return depth; }
 
+void RestoreCallDepth(int savedDepth) { depth = savedDepth; }
+
 HRESULT ExitCall(const CallExit& exit) {
   const bool outermost = depth == 1;
   if (depth > 0) --depth;

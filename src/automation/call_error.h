@@ -67,5 +67,8 @@ struct CallExit {
 void EnterCall();
 HRESULT ExitCall(const CallExit& exit);
 int CallDepth();
+// Sets this thread's nesting depth back to a depth read before: an exception
+// that unwound through layer operations skipped their exits.
+void RestoreCallDepth(int savedDepth);
 
 }  // namespace korvat

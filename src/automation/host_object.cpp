@@ -1,6 +1,6 @@
 #include "automation/host_object.h"
 
-#include "automation/dispatch_call.h"
+#include "platform/com_ref.h"
 #include "base/number_text.h"
 
 namespace korvat {
@@ -22,11 +22,7 @@ std::string TakeNarrow(char* bytes) {
   return text;
 }
 
-AutomationObject ObjectFrom(IDispatch* object, const WideText& path) {
-  IDispatch* found = nullptr;
-  GetValue(KV_W("o"), &found, object, path.c_str());
-  return AutomationObject(found);
-}
+AutomationObject ObjectFrom(IDispatch* object, const WideText& path) { return GetObjectResult(object, path.c_str()); }
 
 }  // namespace
 
@@ -58,9 +54,7 @@ AutomationObject GetObjectAt(IDispatch* object, std::string_view path) { return 
 
 AutomationObject GetObjectAtWith(IDispatch* object, std::string_view path, std::string_view text) {
   const std::string value(text);
-  IDispatch* found = nullptr;
-  GetValue(KV_W("o"), &found, object, DotPath(path).c_str(), value.c_str());
-  return AutomationObject(found);
+  return GetObjectResult(object, DotPath(path).c_str(), value.c_str());
 }
 
 void CallNamed(IDispatch* object, std::string_view name) { CallMethod(object, Path(name).c_str()); }
@@ -115,9 +109,7 @@ void PutItemNumber(IDispatch* object, std::int32_t index, double value) {
 AutomationObject GetAdjustments(IDispatch* object) { return ObjectFrom(object, KV_W(".Adjustments")); }
 
 AutomationObject CellAt(IDispatch* object, std::uint32_t row, std::uint32_t column) {
-  IDispatch* found = nullptr;
-  GetValue(KV_W("o"), &found, object, KV_W(".Cells(%u,%u)"), row, column);
-  return AutomationObject(found);
+  return GetObjectResult(object, KV_W(".Cells(%u,%u)"), row, column);
 }
 
 AutomationObject CellsItem(IDispatch* object, std::int64_t n) {
@@ -126,9 +118,7 @@ AutomationObject CellsItem(IDispatch* object, std::int64_t n) {
 
 AutomationObject RangeAt(IDispatch* object, std::string_view address) {
   const std::string text(address);
-  IDispatch* found = nullptr;
-  GetValue(KV_W("o"), &found, object, KV_W(".Range(%s)"), text.c_str());
-  return AutomationObject(found);
+  return GetObjectResult(object, KV_W(".Range(%s)"), text.c_str());
 }
 
 void PutCellText(IDispatch* object, std::uint32_t row, std::uint32_t column, std::string_view text) {
@@ -141,15 +131,11 @@ AutomationObject ShapeByName(IDispatch* sheet, std::string_view name) {
 }
 
 AutomationObject ShapeAt(IDispatch* sheet, std::int32_t index) {
-  IDispatch* found = nullptr;
-  GetValue(KV_W("o"), &found, sheet, KV_W(".Shapes(%d)"), index);
-  return AutomationObject(found);
+  return GetObjectResult(sheet, KV_W(".Shapes(%d)"), index);
 }
 
 AutomationObject BuildFreeform(IDispatch* sheet, std::int32_t editingType, double x, double y) {
-  IDispatch* found = nullptr;
-  GetValue(KV_W("o"), &found, sheet, KV_W(".Shapes.BuildFreeform(%d,%e,%e)"), editingType, x, y);
-  return AutomationObject(found);
+  return GetObjectResult(sheet, KV_W(".Shapes.BuildFreeform(%d,%e,%e)"), editingType, x, y);
 }
 
 void AddNodes(IDispatch* builder, std::int32_t segmentType, std::int32_t editingType, double x, double y) {
@@ -157,6 +143,16 @@ void AddNodes(IDispatch* builder, std::int32_t segmentType, std::int32_t editing
 }
 
 AutomationObject ConvertToShape(IDispatch* builder) { return ObjectFrom(builder, KV_W(".ConvertToShape")); }
+
+AutomationObject FindWorksheetByCodeName(IDispatch* workbook, std::string_view name) {
+  ComRef<IEnumVARIANT> worksheets;
+  if (FAILED(EnumBegin(worksheets.Put(), workbook, KV_W(".Worksheets")))) return {};
+  for (;;) {
+    AutomationObject sheet;
+    if (EnumNextObject(worksheets.Get(), sheet.Put()) != S_OK) return {};
+    if (GetCodeName(sheet.Get()) == name) return sheet;
+  }
+}
 
 void DeleteObject(IDispatch* object) { CallNamed(object, "Delete"); }
 void ClearObject(IDispatch* object) { CallNamed(object, "Clear"); }

@@ -5,6 +5,7 @@
 // Names and paths are narrow text; the helpers widen them for the call.
 
 #include "automation/automation_object.h"
+#include "automation/dispatch_call.h"
 #include "automation/wide_string.h"
 
 #include <cstdint>
@@ -20,6 +21,15 @@ void PutText(IDispatch* object, std::string_view name, std::string_view text);
 void GetWideText(IDispatch* object, std::string_view name, WideString& holder);
 void PutWideText(IDispatch* object, std::string_view name, WideView text);
 void CopyText(IDispatch* target, std::string_view name, IDispatch* source);
+
+// The object a member path gives (a "%o" result) with the path's arguments,
+// owned by the caller; empty when the call fails.
+template <typename... Arguments>
+AutomationObject GetObjectResult(IDispatch* object, const OLECHAR* path, Arguments... arguments) {
+  AutomationObject result;
+  GetValue(KV_W("o"), result.Put(), object, path, arguments...);
+  return result;
+}
 
 AutomationObject GetObjectAt(IDispatch* object, std::string_view path);
 // path holds one "%s" that takes text.
@@ -67,6 +77,10 @@ AutomationObject ShapeAt(IDispatch* sheet, std::int32_t index);
 AutomationObject BuildFreeform(IDispatch* sheet, std::int32_t editingType, double x, double y);
 void AddNodes(IDispatch* builder, std::int32_t segmentType, std::int32_t editingType, double x, double y);
 AutomationObject ConvertToShape(IDispatch* builder);
+
+// The first worksheet of the workbook whose code name equals name (exact,
+// case-sensitive), or an empty handle; the caller owns the reference.
+AutomationObject FindWorksheetByCodeName(IDispatch* workbook, std::string_view name);
 
 void DeleteObject(IDispatch* object);
 void ClearObject(IDispatch* object);

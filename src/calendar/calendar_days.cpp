@@ -1,7 +1,6 @@
 #include "calendar/calendar_days.h"
 
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
 #include "base/calendar_date.h"
 
 namespace korvat {
@@ -17,10 +16,9 @@ double CellNumber(IDispatch* sheet, std::uint32_t row, std::uint32_t column) {
 
 }  // namespace
 
-void LoadCalendarDays() {
-  KeyedList<CalendarDay>& days = State().calendarDays;
+void LoadCalendarDays(IDispatch* workbook, CalendarDays& days) {
   days.Clear(true);
-  const AutomationObject sheet = FindWorksheetByCodeName("wsCalendar");
+  const AutomationObject sheet = FindWorksheetByCodeName(workbook, "wsCalendar");
   if (sheet.IsEmpty()) return;
   for (std::uint32_t row = kFirstDayRow; row < kFirstDayRow + kMaxDayRows; ++row) {
     const AutomationObject dateCell = CellAt(sheet.Get(), row, 2);
@@ -33,17 +31,17 @@ void LoadCalendarDays() {
   }
 }
 
-std::int64_t CalendarDayCount() { return State().calendarDays.Count(); }
+std::int64_t CalendarDayCount(const CalendarDays& days) { return days.Count(); }
 
-const CalendarDay* FindCalendarDay(std::string_view dateKey) { return State().calendarDays.Find(dateKey); }
+const CalendarDay* FindCalendarDay(const CalendarDays& days, std::string_view dateKey) { return days.Find(dateKey); }
 
-const CalendarDay* FirstCalendarDay() { return State().calendarDays.ItemAt(1); }
+const CalendarDay* FirstCalendarDay(const CalendarDays& days) { return days.ItemAt(1); }
 
-const CalendarDay* LastCalendarDay() { return State().calendarDays.ItemAt(CalendarDayCount()); }
+const CalendarDay* LastCalendarDay(const CalendarDays& days) { return days.ItemAt(days.Count()); }
 
-const CalendarDay* CalendarDayAt(std::int64_t n) {
+const CalendarDay* CalendarDayAt(const CalendarDays& days, std::int64_t n) {
   if (n < 1) return nullptr;
-  return State().calendarDays.ItemAt(n > CalendarDayCount() ? CalendarDayCount() : n);
+  return days.ItemAt(n > days.Count() ? days.Count() : n);
 }
 
 }  // namespace korvat

@@ -4,7 +4,6 @@
 #include "automation/host_object.h"
 #include "calendar/calendar_days.h"
 #include "calendar/timeline.h"
-#include "frame/addin_state.h"
 #include "base/calendar_date.h"
 #include "base/column_letters.h"
 #include "base/minute_math.h"
@@ -23,8 +22,15 @@ std::string Span(std::string_view fromLetters, std::int64_t fromRow, std::string
   return Cell(fromLetters, fromRow) + ":" + Cell(toLetters, toRow);
 }
 
-AutomationObject SettingsRange(const std::string& address) { return RangeAt(State().settingsSheet.Get(), address); }
-AutomationObject WbsRange(const std::string& address) { return RangeAt(State().wbsSheet.Get(), address); }
+// The drawing of one header: the plan and the two sheets it formats between.
+struct Header {
+  const BoundPlan& plan;
+  const WbsSettings& w;
+  const CalendarSettings& c;
+
+  AutomationObject SettingsRange(const std::string& address) const { return RangeAt(plan.settingsSheet, address); }
+  AutomationObject WbsRange(const std::string& address) const { return RangeAt(plan.wbsSheet, address); }
+};
 
 std::string TwoDigits(std::int64_t n) {
   char text[24];
@@ -36,10 +42,9 @@ void PutHeaderText(IDispatch* header, std::int64_t item, const std::string& text
   PutValueText(CellsItem(header, item).Get(), text);
 }
 
-bool ColumnHidden(std::int64_t column) {
+bool ColumnHidden(IDispatch* wbsSheet, std::int64_t column) {
   std::int32_t hidden = 0;
-  GetValue(KV_W("b"), &hidden, State().wbsSheet.Get(), KV_W(".Columns(%d).EntireColumn.Hidden"),
-           static_cast<std::int32_t>(column));
+  GetValue(KV_W("b"), &hidden, wbsSheet, KV_W(".Columns(%d).EntireColumn.Hidden"), static_cast<std::int32_t>(column));
   return hidden != 0;
 }
 
@@ -49,63 +54,73 @@ bool SameTimeOfDay(double a, double b) {
   return x.hours == y.hours && x.minutes == y.minutes && x.seconds == y.seconds;
 }
 
-void ClearTimelineArea(const WbsSettings& w) {
+void ClearTimelineArea(const Header& h) {
+  const WbsSettings& w = h.w;
   const std::string from = Cell(ColumnLetters(w.firstTimelineColumn + 1), w.headerTopRow) + ":";
-  AutomationObject area = WbsRange(from + "XFD10000");
-  if (!area) area = WbsRange(from + "IV10000");  // a host with 256 columns
+  AutomationObject area = h.WbsRange(from + "XFD10000");
+  if (!area) area = h.WbsRange(from + "IV10000");  // a host with 256 columns
   ClearObject(area.Get());
 }
 
-void FormatBlock(const WbsSettings& w, const CalendarSettings& c) {
+void FormatBlock(const Header& h) {
+  const WbsSettings& w = h.w;
+  const CalendarSettings& c = h.c;
   const std::string& last = w.lastTimelineColumnLetters;
-  AutomationObject target = WbsRange(Span(w.calendarFirstCol, w.headerTopRow, last, w.lastTableRow));
-  CopyCellFormat(SettingsRange(Span(c.CSFirstdayCol, c.templateTopRow, c.CSLastdayCol, c.CSLastTaskRow)).Get(),
+  AutomationObject target = h.WbsRange(Span(w.calendarFirstCol, w.headerTopRow, last, w.lastTableRow));
+  CopyCellFormat(h.SettingsRange(Span(c.CSFirstdayCol, c.templateTopRow, c.CSLastdayCol, c.CSLastTaskRow)).Get(),
                  target.Get(), kCopyBorders | kCopyNumberFormat | kCopyInterior);
   PutValueText(target.Get(), "");
 }
 
-void FormatHeaderRows(const WbsSettings& w, const CalendarSettings& c) {
+void FormatHeaderRows(const Header& h) {
+  const WbsSettings& w = h.w;
+  const CalendarSettings& c = h.c;
   const std::string& first = w.calendarFirstCol;
   const std::string& last = w.lastTimelineColumnLetters;
 
-  AutomationObject top = WbsRange(Span(first, w.headerTopRow, last, w.headerTopRow));
-  AutomationObject topSource = SettingsRange(Span(c.CSFirstdayCol, c.templateTopRow, c.CSLastdayCol, c.templateTopRow));
+  AutomationObject top = h.WbsRange(Span(first, w.headerTopRow, last, w.headerTopRow));
+  AutomationObject topSource = h.SettingsRange(Span(c.CSFirstdayCol, c.templateTopRow, c.CSLastdayCol, c.templateTopRow));
   CopyBorder(topSource.Get(), top.Get(), 11, 11);
   CopyCellFormat(topSource.Get(), top.Get(), kCopyInterior);
 
-  AutomationObject middle = WbsRange(Span(first, w.calendarDateRow, last, w.calendarDateRow));
-  AutomationObject middleSource = SettingsRange(Cell(c.CSWorkdayCol, c.templateMiddleRow));
+  AutomationObject middle = h.WbsRange(Span(first, w.calendarDateRow, last, w.calendarDateRow));
+  AutomationObject middleSource = h.SettingsRange(Cell(c.CSWorkdayCol, c.templateMiddleRow));
   CopyBorder(middleSource.Get(), middle.Get(), 7, 11);
   CopyBorder(middleSource.Get(), middle.Get(), 8, 8);
   CopyCellFormat(middleSource.Get(), middle.Get(), kCopyInterior);
 
-  AutomationObject bottom = WbsRange(Span(first, w.headerBottomRow, last, w.headerBottomRow));
-  AutomationObject bottomSource = SettingsRange(Cell(c.CSWorkdayCol, c.CSWeekdayRow));
+  AutomationObject bottom = h.WbsRange(Span(first, w.headerBottomRow, last, w.headerBottomRow));
+  AutomationObject bottomSource = h.SettingsRange(Cell(c.CSWorkdayCol, c.CSWeekdayRow));
   CopyBorder(bottomSource.Get(), bottom.Get(), 7, 11);
   CopyBorder(bottomSource.Get(), bottom.Get(), 8, 8);
   CopyBorder(bottomSource.Get(), bottom.Get(), 9, 9);
   CopyCellFormat(bottomSource.Get(), bottom.Get(), kCopyInterior);
 }
 
-void DrawHourLine(const WbsSettings& w, const CalendarSettings& c, const std::string& letters) {
-  CopyBorder(SettingsRange(Span(c.CSHolidayCol, c.templateMiddleRow, c.CSHolidayCol, c.CSWeekdayRow)).Get(),
-             WbsRange(Span(letters, w.calendarDateRow, letters, w.headerBottomRow)).Get(), 7, 7);
-  CopyBorder(SettingsRange(Span(c.CSHolidayCol, c.templateBodyRow, c.CSHolidayCol, c.CSLastTaskRow)).Get(),
-             WbsRange(Span(letters, w.firstTaskRow, letters, w.lastTableRow)).Get(), 7, 7);
+void DrawHourLine(const Header& h, const std::string& letters) {
+  const WbsSettings& w = h.w;
+  const CalendarSettings& c = h.c;
+  CopyBorder(h.SettingsRange(Span(c.CSHolidayCol, c.templateMiddleRow, c.CSHolidayCol, c.CSWeekdayRow)).Get(),
+             h.WbsRange(Span(letters, w.calendarDateRow, letters, w.headerBottomRow)).Get(), 7, 7);
+  CopyBorder(h.SettingsRange(Span(c.CSHolidayCol, c.templateBodyRow, c.CSHolidayCol, c.CSLastTaskRow)).Get(),
+             h.WbsRange(Span(letters, w.firstTaskRow, letters, w.lastTableRow)).Get(), 7, 7);
 }
 
-void DrawWindowStartLine(const WbsSettings& w, const CalendarSettings& c, const std::string& letters) {
-  CopyBorder(SettingsRange(Cell(c.CSMonth1stdayCol, c.templateTopRow)).Get(),
-             WbsRange(Span(letters, w.headerTopRow, letters, w.lastTableRow)).Get(), 7, 7);
+void DrawWindowStartLine(const Header& h, const std::string& letters) {
+  CopyBorder(h.SettingsRange(Cell(h.c.CSMonth1stdayCol, h.c.templateTopRow)).Get(),
+             h.WbsRange(Span(letters, h.w.headerTopRow, letters, h.w.lastTableRow)).Get(), 7, 7);
 }
 
-void DrawColumn(const WbsSettings& w, const CalendarSettings& c, std::int64_t k, double t) {
+void DrawColumn(const Header& h, std::int64_t k, double t) {
+  const WbsSettings& w = h.w;
+  const CalendarSettings& c = h.c;
+  IDispatch* wbsSheet = h.plan.wbsSheet;
   const std::int64_t column = k + w.firstTimelineColumn;
   const std::string letters = ColumnLetters(column);
-  const CalendarDay* day = FindCalendarDay(FormatDateKey(t));
-  SetColumnHidden(column, !(day && day->windowStart <= t && t <= day->windowEnd));
+  const CalendarDay* day = FindCalendarDay(h.plan.calendarDays, FormatDateKey(t));
+  SetColumnHidden(wbsSheet, column, !(day && day->windowStart <= t && t <= day->windowEnd));
 
-  AutomationObject header = WbsRange(Span(letters, w.headerTopRow, letters, w.headerBottomRow));
+  AutomationObject header = h.WbsRange(Span(letters, w.headerTopRow, letters, w.headerBottomRow));
   const TimeParts now = TimePartsOf(t);
   PutHeaderText(header.Get(), 3, "'" + TwoDigits(now.minutes));
 
@@ -115,18 +130,18 @@ void DrawColumn(const WbsSettings& w, const CalendarSettings& c, std::int64_t k,
   const bool dayChanged = k == 0 || YmdOf(previous).day != YmdOf(t).day;
   const std::string dateText = "'" + FormatDateKey(t);
   PutHeaderText(header.Get(), 1, dayChanged ? dateText : std::string());
-  if (hourChanged) DrawHourLine(w, c, letters);
+  if (hourChanged) DrawHourLine(h, letters);
   if (!day) return;
 
-  const bool previousHidden = ColumnHidden(column - 1);
+  const bool previousHidden = ColumnHidden(wbsSheet, column - 1);
   const std::int64_t startHour = HourOf(day->windowStart);
   const bool inStartHour = previousHidden && now.hours == startHour;
   if (SameTimeOfDay(t, day->windowStart) || inStartHour) {
     PutHeaderText(header.Get(), 1, dateText);
-    DrawWindowStartLine(w, c, letters);
+    DrawWindowStartLine(h, letters);
   }
   // A window starting between slot boundaries keeps the slot that holds it visible.
-  if (inStartHour && now.minutes > TimePartsOf(day->windowStart).minutes) SetColumnHidden(column - 1, false);
+  if (inStartHour && now.minutes > TimePartsOf(day->windowStart).minutes) SetColumnHidden(wbsSheet, column - 1, false);
 }
 
 }  // namespace
@@ -149,26 +164,26 @@ void CopyCellFormat(IDispatch* source, IDispatch* target, int parts) {
   }
 }
 
-void SetColumnHidden(std::int64_t column, bool hidden) {
+void SetColumnHidden(IDispatch* wbsSheet, std::int64_t column, bool hidden) {
   if (column < 1) return;
-  PutValue(State().wbsSheet.Get(), KV_W(".Columns(%d).EntireColumn.Hidden=%b"), static_cast<std::int32_t>(column),
+  PutValue(wbsSheet, KV_W(".Columns(%d).EntireColumn.Hidden=%b"), static_cast<std::int32_t>(column),
            hidden ? -1 : 0);
 }
 
-void DrawCalendarHeader() {
-  const AddinState& s = State();
-  if (!s.wbsSettings || !s.calendarSettings || s.calendarSettings->CSCalendarUnit <= 0) return;
-  const WbsSettings& w = *s.wbsSettings;
-  const CalendarSettings& c = *s.calendarSettings;
-  ClearTimelineArea(w);
-  FormatBlock(w, c);
-  FormatHeaderRows(w, c);
+void DrawCalendarHeader(const BoundPlan& plan) {
+  const Header h{plan, plan.wbsSettings, plan.calendarSettings};
+  const WbsSettings& w = h.w;
+  const CalendarSettings& c = h.c;
+  if (c.CSCalendarUnit <= 0) return;
+  ClearTimelineArea(h);
+  FormatBlock(h);
+  FormatHeaderRows(h);
   for (std::int64_t i = 0; i <= w.timelineMinutes; i += c.CSCalendarUnit) {
     const double t = AddMinutes(w.timelineStart, static_cast<double>(i));
-    DrawColumn(w, c, TimelineColumnOf(t) - w.firstTimelineColumn, t);
+    DrawColumn(h, TimelineColumnOf(plan, t) - w.firstTimelineColumn, t);
   }
-  CopyBorder(SettingsRange(Cell(c.CSLastdayCol, c.templateTopRow)).Get(),
-             WbsRange(Span(w.lastTimelineColumnLetters, w.headerTopRow, w.lastTimelineColumnLetters, w.lastTableRow))
+  CopyBorder(h.SettingsRange(Cell(c.CSLastdayCol, c.templateTopRow)).Get(),
+             h.WbsRange(Span(w.lastTimelineColumnLetters, w.headerTopRow, w.lastTimelineColumnLetters, w.lastTableRow))
                  .Get(),
              10, 10);
 }

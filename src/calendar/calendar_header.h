@@ -5,6 +5,7 @@
 // columns outside the working windows are hidden, and day and hour boundary
 // lines are drawn.
 
+#include "plan/bound_plan.h"
 #include "platform/com.h"
 
 #include <cstdint>
@@ -23,9 +24,9 @@ enum CellFormatParts : int {
 };
 void CopyCellFormat(IDispatch* source, IDispatch* target, int parts);
 
-void SetColumnHidden(std::int64_t column, bool hidden);
+void SetColumnHidden(IDispatch* wbsSheet, std::int64_t column, bool hidden);
 
 // Rebuilds the whole header from the loaded settings and calendar days.
-void DrawCalendarHeader();
+void DrawCalendarHeader(const BoundPlan& plan);
 
 }  // namespace korvat

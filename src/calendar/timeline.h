@@ -5,11 +5,11 @@
 // timeline column and a slot has no width (the drawing exports refuse such a
 // unit before they draw, see CalendarUnitUsable).
 
+#include "plan/bound_plan.h"
+
 #include <cstdint>
 
 namespace korvat {
-
-struct WbsSettings;
 
 struct SlotRect {
   double left = 0.0;
@@ -20,12 +20,13 @@ struct SlotRect {
 
 // Recomputes timelineStart/End (kept when there are no days), timelineMinutes,
 // lastTimelineColumn and its letters from the calendar days and the unit.
-void ComputeTimelineFrame(WbsSettings& settings, std::int64_t calendarUnit);
+void ComputeTimelineFrame(WbsSettings& settings, const CalendarDays& days, std::int64_t calendarUnit);
 
 // The timeline column of t, clamped to the timeline.
-std::int32_t TimelineColumnOf(double t);
-// The anchor of t in row: the column's Left plus the minutes into the slot,
-// the row's Top and Height, and the width of one minute less 1.5 points.
-SlotRect TimeSlotRect(std::int64_t row, double t);
+std::int32_t TimelineColumnOf(const BoundPlan& plan, double t);
+// The anchor of t in row of the WBS sheet: the column's Left plus the minutes
+// into the slot, the row's Top and Height, and the width of one minute less
+// 1.5 points.
+SlotRect TimeSlotRect(const BoundPlan& plan, std::int64_t row, double t);
 
 }  // namespace korvat

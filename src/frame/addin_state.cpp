@@ -1,7 +1,5 @@
 #include "frame/addin_state.h"
 
-#include "platform/com_ref.h"
-#include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 
 namespace korvat {
@@ -11,8 +9,7 @@ AddinState& State() {
   return state;
 }
 
-void ReleaseAddinState() {
-  AddinState& s = State();
+void ReleaseAddinState(AddinState& s) {
   s.workbook.Forget();
   s.wbsSheet.Assign(nullptr);
   s.settingsSheet.Assign(nullptr);
@@ -23,31 +20,25 @@ void ReleaseAddinState() {
   s.taskTable.reset();
 }
 
-void CreateAddinRecords() {
-  AddinState& s = State();
+void CreateAddinRecords(AddinState& s) {
   s.ganttTemplates = std::make_unique<GanttTemplates>();
   s.calendarSettings = std::make_unique<CalendarSettings>();
   s.wbsSettings = std::make_unique<WbsSettings>();
   s.taskTable = std::make_unique<TaskTable>();
 }
 
-AutomationObject FindWorksheetByCodeName(std::string_view name) {
-  ComRef<IEnumVARIANT> worksheets;
-  if (FAILED(EnumBegin(worksheets.Put(), State().workbook.Get(), KV_W(".Worksheets")))) return {};
-  for (;;) {
-    IDispatch* next = nullptr;
-    if (EnumNextObject(worksheets.Get(), &next) != S_OK) return {};
-    AutomationObject sheet(next);
-    if (GetCodeName(sheet.Get()) == name) return sheet;
-  }
+void BindWorkbook(AddinState& s, IDispatch* workbook) {
+  s.workbook.Attach(workbook);
+  s.wbsSheet = FindWorksheetByCodeName(workbook, "wsWBS");
+  s.settingsSheet = FindWorksheetByCodeName(workbook, "wsSettings");
+  s.resourceSheet = FindWorksheetByCodeName(workbook, "wsResource");
 }
 
-void BindWorkbook(IDispatch* workbook) {
-  AddinState& s = State();
-  s.workbook.Attach(workbook);
-  s.wbsSheet = FindWorksheetByCodeName("wsWBS");
-  s.settingsSheet = FindWorksheetByCodeName("wsSettings");
-  s.resourceSheet = FindWorksheetByCodeName("wsResource");
+std::optional<BoundPlan> BoundPlanOf(AddinState& s) {
+  if (!s.ganttTemplates || !s.calendarSettings || !s.wbsSettings || !s.taskTable) return std::nullopt;
+  return BoundPlan{s.workbook.Get(), s.wbsSheet.Get(),     s.settingsSheet.Get(), s.resourceSheet.Get(),
+                   *s.wbsSettings,   *s.calendarSettings, *s.ganttTemplates,     s.calendarDays,
+                   s.resources,      *s.taskTable};
 }
 
 }  // namespace korvat

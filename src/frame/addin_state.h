@@ -4,19 +4,17 @@
 // lookup handed out, released when the binding is replaced or the state is
 // released), the records kvInit creates and kvQuit destroys, and the two lists
 // that live as long as the library is loaded.
+//
+// Only the export layer reaches it. Each export takes the bound plan from it
+// once (BoundPlanOf) and hands that down; nothing below the exports sees the
+// state itself.
 
 #include "automation/automation_object.h"
 #include "automation/sheet_ref.h"
-#include "calendar/calendar_day.h"
-#include "calendar/calendar_settings.h"
-#include "base/keyed_list.h"
-#include "frame/wbs_settings.h"
-#include "gantt/gantt_templates.h"
-#include "wbs/resource_list.h"
-#include "wbs/task_table.h"
+#include "plan/bound_plan.h"
 
 #include <memory>
-#include <string_view>
+#include <optional>
 
 namespace korvat {
 
@@ -30,20 +28,21 @@ struct AddinState {
   std::unique_ptr<WbsSettings> wbsSettings;
   std::unique_ptr<TaskTable> taskTable;
 
-  KeyedList<CalendarDay> calendarDays;
+  CalendarDays calendarDays;
   ResourceList resources;
 };
 
 AddinState& State();
 
 // Forgets the references and destroys the records (absent ones are skipped).
-void ReleaseAddinState();
+void ReleaseAddinState(AddinState& state);
 // Creates fresh, empty records.
-void CreateAddinRecords();
+void CreateAddinRecords(AddinState& state);
 // Binds the workbook and finds the WBS, settings and resources sheets by code name.
-void BindWorkbook(IDispatch* workbook);
-// The first worksheet of the bound workbook whose code name equals name (exact,
-// case-sensitive), or an empty handle; the caller owns the reference.
-AutomationObject FindWorksheetByCodeName(std::string_view name);
+void BindWorkbook(AddinState& state, IDispatch* workbook);
+
+// The plan the state is bound to; nothing before kvInit or after kvQuit, when
+// the records do not exist.
+std::optional<BoundPlan> BoundPlanOf(AddinState& state);
 
 }  // namespace korvat

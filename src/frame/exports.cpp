@@ -1,22 +1,24 @@
 // The exported entry points. Each fixes the order of its steps and delegates the
-// work; nothing may throw across this boundary.
+// work; each runs inside the export guard, takes the bound plan once and hands it
+// down. Nothing may throw across this boundary.
 
 #include "korvat/korvat.h"
 
-#include "automation/call_error.h"
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
+#include "base/number_text.h"
 #include "calendar/calendar_header.h"
 #include "calendar/calendar_settings_loader.h"
 #include "frame/addin_state.h"
-#include "base/number_text.h"
+#include "frame/export_guard.h"
 #include "frame/settings_loading.h"
 #include "gantt/gantt_chart.h"
 #include "gantt/progress_line.h"
+#include "gantt/row_finishing.h"
 #include "wbs/resource_list.h"
 #include "wbs/row_filter.h"
+#include "wbs/task_reading.h"
 #include "wbs/task_scheduling.h"
-#include "wbs/task_table.h"
 
 using namespace korvat;
 
@@ -38,10 +40,11 @@ class RescheduleModeScope {
 };
 
 // Draws the chart with every row shown, so that hidden rows get their bars too.
-void DrawChartUnfiltered(TaskTable& table, const std::string& savedFilter) {
-  if (!savedFilter.empty()) ApplyFilter(table, "");
-  if (CalendarUnitUsable()) DrawGanttChart();
-  if (!savedFilter.empty()) ApplyFilter(table, savedFilter);
+void DrawChartUnfiltered(BoundPlan& plan) {
+  const std::string& savedFilter = plan.wbsSettings.savedFilter;
+  if (!savedFilter.empty()) ApplyFilter(plan, "");
+  if (CalendarUnitUsable(plan.calendarSettings)) DrawGanttChart(plan);
+  if (!savedFilter.empty()) ApplyFilter(plan, savedFilter);
 }
 
 }  // namespace
@@ -49,85 +52,91 @@ void DrawChartUnfiltered(TaskTable& table, const std::string& savedFilter) {
 extern "C" {
 
 KV_API int32_t KV_CALL kvInit(void) {
-  InitializeCallLayer(true, true);
-  SetErrorDisplay(false);
-  ReleaseAddinState();
-  CreateAddinRecords();
-  return 0;
+  return GuardExport(0, [] {
+    InitializeCallLayer(true, true);
+    SetErrorDisplay(false);
+    ReleaseAddinState(State());
+    CreateAddinRecords(State());
+    return 0;
+  });
 }
 
 KV_API void KV_CALL kvQuit(void) {
-  UninitializeCallLayer(false);
-  State().resources.Clear(true);
-  State().calendarDays.Clear(true);
-  ReleaseAddinState();
+  GuardExport([] {
+    UninitializeCallLayer(false);
+    State().resources.Clear(true);
+    State().calendarDays.Clear(true);
+    ReleaseAddinState(State());
+  });
 }
 
 KV_API int32_t KV_CALL kvSetWorkBook(IDispatch** workbook) {
-  BindWorkbook(workbook ? *workbook : nullptr);
-  return 0;
+  return GuardExport(0, [workbook] {
+    BindWorkbook(State(), workbook ? *workbook : nullptr);
+    return 0;
+  });
 }
 
 KV_API void KV_CALL kvUpdateWBS(void) {
-  AddinState& s = State();
-  if (!s.wbsSettings || !s.taskTable) return;
-  WbsSettings& settings = *s.wbsSettings;
-  TaskTable& table = *s.taskTable;
-  LoadAllSettings();
-  LoadResources();
-  {
-    const RescheduleModeScope updating(settings, 0);
-    ReadTasks(table);
-    settings.savedFilter = ReadFilterState(table);
-    if (!settings.savedFilter.empty()) ApplyFilter(table, "");
-    ScheduleTasks(table);
-  }
-  if (!settings.savedFilter.empty()) ApplyFilter(table, settings.savedFilter);
+  WithBoundPlan([](BoundPlan& plan) {
+    WbsSettings& settings = plan.wbsSettings;
+    LoadAllSettings(plan);
+    LoadResources(plan);
+    {
+      const RescheduleModeScope updating(settings, 0);
+      ReadTasks(plan);
+      settings.savedFilter = ReadFilterState(plan);
+      if (!settings.savedFilter.empty()) ApplyFilter(plan, "");
+      ScheduleTasks(plan, FinishRefreshedTaskRow);
+    }
+    if (!settings.savedFilter.empty()) ApplyFilter(plan, settings.savedFilter);
+  });
 }
 
 KV_API void KV_CALL kvWBSFilter(void) {
-  AddinState& s = State();
-  if (!s.wbsSettings || !s.taskTable) return;
-  const std::string rows = BuildFilterText(*s.taskTable);
-  ApplyFilter(*s.taskTable, rows);
-  s.wbsSettings->savedFilter = rows;
+  WithBoundPlan([](BoundPlan& plan) {
+    const std::string rows = BuildFilterText(plan);
+    ApplyFilter(plan, rows);
+    plan.wbsSettings.savedFilter = rows;
+  });
 }
 
 KV_API void KV_CALL kvDrawCalendar(int32_t unit) {
-  AddinState& s = State();
-  if (!s.wbsSettings || !s.taskTable) return;
-  if (unit > 0) PutValueText(RangeAt(s.settingsSheet.Get(), "CSCalendarUnit").Get(), FormatInteger(unit));
-  LoadAllSettings();
-  if (!CalendarUnitUsable()) return;
-  DrawCalendarHeader();
-  DrawGanttChart();
+  WithBoundPlan([unit](BoundPlan& plan) {
+    if (unit > 0) PutValueText(RangeAt(plan.settingsSheet, "CSCalendarUnit").Get(), FormatInteger(unit));
+    LoadAllSettings(plan);
+    if (!CalendarUnitUsable(plan.calendarSettings)) return;
+    DrawCalendarHeader(plan);
+    DrawGanttChart(plan);
+  });
 }
 
 KV_API void KV_CALL kvDrawGanntChart(int32_t style) {
-  AddinState& s = State();
-  if (!s.wbsSettings || !s.taskTable) return;
-  PutValueText(RangeAt(s.settingsSheet.Get(), "GanntBarStyle").Get(), FormatInteger(style));
-  LoadAllSettings();
-  DrawChartUnfiltered(*s.taskTable, s.wbsSettings->savedFilter);
+  WithBoundPlan([style](BoundPlan& plan) {
+    PutValueText(RangeAt(plan.settingsSheet, "GanntBarStyle").Get(), FormatInteger(style));
+    LoadAllSettings(plan);
+    DrawChartUnfiltered(plan);
+  });
 }
 
 KV_API void KV_CALL kvWBSReschedule(void) {
-  AddinState& s = State();
-  if (!s.wbsSettings || !s.taskTable) return;
-  WbsSettings& settings = *s.wbsSettings;
-  TaskTable& table = *s.taskTable;
-  LoadAllSettings();
-  LoadResources();
-  if (!settings.savedFilter.empty()) ApplyFilter(table, "");
-  {
-    const RescheduleModeScope rescheduling(settings, 1);
-    ReadTasks(table);
-    ScheduleTasks(table);
-  }
-  if (CalendarUnitUsable()) DrawGanttChart();
-  if (!settings.savedFilter.empty()) ApplyFilter(table, settings.savedFilter);
+  WithBoundPlan([](BoundPlan& plan) {
+    WbsSettings& settings = plan.wbsSettings;
+    LoadAllSettings(plan);
+    LoadResources(plan);
+    if (!settings.savedFilter.empty()) ApplyFilter(plan, "");
+    {
+      const RescheduleModeScope rescheduling(settings, 1);
+      ReadTasks(plan);
+      ScheduleTasks(plan, FinishRefreshedTaskRow);
+    }
+    if (CalendarUnitUsable(plan.calendarSettings)) DrawGanttChart(plan);
+    if (!settings.savedFilter.empty()) ApplyFilter(plan, settings.savedFilter);
+  });
 }
 
-KV_API void KV_CALL kvDrawProgressLines(void) { DrawProgressLine(); }
+KV_API void KV_CALL kvDrawProgressLines(void) {
+  WithBoundPlan([](BoundPlan& plan) { DrawProgressLine(plan); });
+}
 
 }  // extern "C"

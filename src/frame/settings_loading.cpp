@@ -1,51 +1,52 @@
 #include "frame/settings_loading.h"
 
+#include "base/column_letters.h"
 #include "calendar/calendar_days.h"
 #include "calendar/calendar_settings_loader.h"
 #include "calendar/timeline.h"
-#include "frame/addin_state.h"
-#include "base/column_letters.h"
-#include "frame/setting_cell.h"
 #include "gantt/template_loader.h"
+#include "plan/setting_cell.h"
 #include "wbs/table_extent.h"
 
 namespace korvat {
 namespace {
 
-void ReadSettingCells(WbsSettings& s) {
-  s.wbsSheetName = ReadSettingText("WSWBSSheetName");
-  s.firstCol = ReadSettingText("WSFirstCol");
-  s.lastCol = ReadSettingText("WSLastCol");
-  s.projectStartDateCell = ReadSettingText("WSProjectStartDateCell");
-  s.projectEndDateCell = ReadSettingText("WSProjectEndDateCell");
-  s.calendarDateRow = ReadSettingInteger("WSCalendarDateRow");
-  s.calendarFirstCol = ReadSettingText("WSCalendarFirstCol");
-  s.firstTaskRow = ReadSettingInteger("WSFirstTaskRow");
-  s.wbsNoCol = ReadSettingText("WSWBSNoCol");
-  s.taskNameCol = ReadSettingText("WSTaskNameCol");
-  s.taskTypeCol = ReadSettingText("WSTaskTypeCol");
-  s.resourceCol = ReadSettingText("WSResourceCol");
-  s.pvByTaskCol = ReadSettingText("WSPVByTaskCol");
-  s.plannedStartDateCol = ReadSettingText("WSPlannedStartDateCol");
-  s.plannedEndDateCol = ReadSettingText("WSPlannedEndDateCol");
-  s.acByTaskCol = ReadSettingText("WSACByTaskCol");
-  s.actualStartDateCol = ReadSettingText("WSActualStartDateCol");
-  s.actualEndDateCol = ReadSettingText("WSActualEndDateCol");
-  s.percentCompleteCol = ReadSettingText("WSPercentCompleteCol");
-  s.predecessorsCol = ReadSettingText("WSPredecessorsCol");
-  s.wbsNoBegin = ReadSettingInteger("WSWBSNoBegin");
-  s.wbsNoFormat = ReadSettingText("WSWBSNoFormat");
+void ReadSettingCells(IDispatch* settingsSheet, WbsSettings& s) {
+  auto text = [&](const char* name) { return ReadSettingText(settingsSheet, name); };
+  auto integer = [&](const char* name) { return ReadSettingInteger(settingsSheet, name); };
+  s.wbsSheetName = text("WSWBSSheetName");
+  s.firstCol = text("WSFirstCol");
+  s.lastCol = text("WSLastCol");
+  s.projectStartDateCell = text("WSProjectStartDateCell");
+  s.projectEndDateCell = text("WSProjectEndDateCell");
+  s.calendarDateRow = integer("WSCalendarDateRow");
+  s.calendarFirstCol = text("WSCalendarFirstCol");
+  s.firstTaskRow = integer("WSFirstTaskRow");
+  s.wbsNoCol = text("WSWBSNoCol");
+  s.taskNameCol = text("WSTaskNameCol");
+  s.taskTypeCol = text("WSTaskTypeCol");
+  s.resourceCol = text("WSResourceCol");
+  s.pvByTaskCol = text("WSPVByTaskCol");
+  s.plannedStartDateCol = text("WSPlannedStartDateCol");
+  s.plannedEndDateCol = text("WSPlannedEndDateCol");
+  s.acByTaskCol = text("WSACByTaskCol");
+  s.actualStartDateCol = text("WSActualStartDateCol");
+  s.actualEndDateCol = text("WSActualEndDateCol");
+  s.percentCompleteCol = text("WSPercentCompleteCol");
+  s.predecessorsCol = text("WSPredecessorsCol");
+  s.wbsNoBegin = integer("WSWBSNoBegin");
+  s.wbsNoFormat = text("WSWBSNoFormat");
   s.rescheduleMode = 0;
-  s.taskColorCompletedFlg = ReadSettingInteger("WSTaskColorCompletedFlg");
-  s.taskColorUseFlg = ReadSettingInteger("WSTaskColorUseFlg");
-  s.filterOptionShowDependence = ReadSettingInteger("WSFilterOptionShowDependence");
-  s.filterOptionShowSummary = ReadSettingInteger("WSFilterOptionShowSummary");
-  s.autoUpdateMode = ReadSettingInteger("WSAutoUpdateMode");
-  s.taskLinkerColorFlg = ReadSettingInteger("WSTaskLinkerColorFlg");
+  s.taskColorCompletedFlg = integer("WSTaskColorCompletedFlg");
+  s.taskColorUseFlg = integer("WSTaskColorUseFlg");
+  s.filterOptionShowDependence = integer("WSFilterOptionShowDependence");
+  s.filterOptionShowSummary = integer("WSFilterOptionShowSummary");
+  s.autoUpdateMode = integer("WSAutoUpdateMode");
+  s.taskLinkerColorFlg = integer("WSTaskLinkerColorFlg");
   // Optional columns a workbook may name; without them the fields stay empty.
-  s.loadBlockColText = ReadSettingText("WSLoadBlockCol");
-  s.dayCountColText = ReadSettingText("WSDayCountCol");
-  s.durationColText = ReadSettingText("WSDurationCol");
+  s.loadBlockColText = text("WSLoadBlockCol");
+  s.dayCountColText = text("WSDayCountCol");
+  s.durationColText = text("WSDurationCol");
 }
 
 void ComputeColumnNumbers(WbsSettings& s) {
@@ -71,25 +72,23 @@ void ComputeColumnNumbers(WbsSettings& s) {
 
 }  // namespace
 
-void LoadWbsSettings() {
-  AddinState& state = State();
-  if (!state.wbsSettings) return;
-  WbsSettings& s = *state.wbsSettings;
-  ReadSettingCells(s);
+void LoadWbsSettings(BoundPlan& plan) {
+  WbsSettings& s = plan.wbsSettings;
+  ReadSettingCells(plan.settingsSheet, s);
   ComputeColumnNumbers(s);
   s.resourceColumnCount = s.pvByTaskColNo - s.resourceColNo;
-  LoadCalendarDays();
-  ComputeTimelineFrame(s, state.calendarSettings ? state.calendarSettings->CSCalendarUnit : 0);
+  LoadCalendarDays(plan.workbook, plan.calendarDays);
+  ComputeTimelineFrame(s, plan.calendarDays, plan.calendarSettings.CSCalendarUnit);
   s.headerTopRow = s.calendarDateRow - 1;
   s.headerBottomRow = s.calendarDateRow + 1;
-  s.lastTableRow = FindLastTableRow();
+  s.lastTableRow = FindLastTableRow(plan);
 }
 
-void LoadAllSettings() {
-  LoadCalendarSettings();
-  LoadWbsSettings();
-  LoadGanttTemplates();
-  LoadCalendarDays();
+void LoadAllSettings(BoundPlan& plan) {
+  LoadCalendarSettings(plan.settingsSheet, plan.calendarSettings);
+  LoadWbsSettings(plan);
+  LoadGanttTemplates(plan);
+  LoadCalendarDays(plan.workbook, plan.calendarDays);
 }
 
 }  // namespace korvat

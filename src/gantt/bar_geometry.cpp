@@ -7,8 +7,8 @@
 namespace korvat {
 namespace {
 
-BarRect SlotOf(const TaskRecord& task, double t) {
-  const SlotRect r = TimeSlotRect(task.row, t);
+BarRect SlotOf(const BoundPlan& plan, const TaskRecord& task, double t) {
+  const SlotRect r = TimeSlotRect(plan, task.row, t);
   return {r.left, r.top, r.width, r.height};
 }
 
@@ -23,11 +23,11 @@ BarRect SpanRect(const BarRect& a, const BarRect& b) {
   return span;
 }
 
-void ComputeBarGeometry(TaskRecord& task) {
+void ComputeBarGeometry(const BoundPlan& plan, TaskRecord& task) {
   if (task.plannedStart != 0) {
-    task.plannedStartCell = SlotOf(task, task.plannedStart);
+    task.plannedStartCell = SlotOf(plan, task, task.plannedStart);
     if (task.plannedEnd != 0) {
-      task.plannedEndCell = SlotOf(task, task.plannedEnd);
+      task.plannedEndCell = SlotOf(plan, task, task.plannedEnd);
       task.plannedBar = SpanRect(task.plannedStartCell, task.plannedEndCell);
     } else {
       task.plannedBar = task.plannedStartCell;
@@ -37,12 +37,12 @@ void ComputeBarGeometry(TaskRecord& task) {
     task.actualBar = task.plannedBar;
     return;
   }
-  task.actualStartCell = SlotOf(task, task.actualStart);
+  task.actualStartCell = SlotOf(plan, task, task.actualStart);
   if (task.actualEnd == 0) {
     task.actualBar = task.actualStartCell;
     return;
   }
-  task.actualEndCell = SlotOf(task, task.actualEnd);
+  task.actualEndCell = SlotOf(plan, task, task.actualEnd);
   task.actualBar = SpanRect(task.actualStartCell, task.actualEndCell);
 }
 

@@ -2,7 +2,7 @@
 // Where a task's bars lie: the time-slot anchors of its four dates on its row
 // and the plan and actual bar rectangles spanned between them.
 
-#include "wbs/task_record.h"
+#include "plan/bound_plan.h"
 
 namespace korvat {
 
@@ -13,6 +13,6 @@ BarRect SpanRect(const BarRect& a, const BarRect& b);
 // Fills the six rectangles of the task from its dates. A task without a
 // planned end gets a plan bar one minute (less 1.5 points) wide; without an
 // actual start the actual bar is the plan bar.
-void ComputeBarGeometry(TaskRecord& task);
+void ComputeBarGeometry(const BoundPlan& plan, TaskRecord& task);
 
 }  // namespace korvat

@@ -1,11 +1,9 @@
 #include "gantt/bar_templates.h"
 
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
 #include "base/number_text.h"
 #include "gantt/template_loader.h"
 #include "wbs/resource_list.h"
-#include "wbs/task_record.h"
 #include "wbs/task_status.h"
 
 #include <cmath>
@@ -16,27 +14,28 @@ namespace {
 constexpr std::string_view kResourceTemplate = "GanntBarByRes";
 }
 
-std::string BarTemplateNameFor(TaskRecord& task) {
-  if (IsComplete(task)) return GetName(State().ganttTemplates->completedBarTemplate.Get());
+std::string BarTemplateNameFor(const BoundPlan& plan, TaskRecord& task) {
+  const GanttTemplates& templates = plan.ganttTemplates;
+  if (IsComplete(task)) return GetName(templates.completedBarTemplate.Get());
   if (task.isLeaf != 0) {
-    if (const ResourceRecord* resource = FindResource(task.resource.View()))
+    if (const ResourceRecord* resource = FindResource(plan.resources, task.resource.View()))
       return std::string(kResourceTemplate) + resource->code;
-    return BarPrefix();
+    return BarPrefix(templates);
   }
-  return BarPrefix() + FormatInteger(task.level);
+  return BarPrefix(templates) + FormatInteger(task.level);
 }
 
-AutomationObject BarTemplateFor(TaskRecord& task) {
-  const std::string name = BarTemplateNameFor(task);
+AutomationObject BarTemplateFor(const BoundPlan& plan, TaskRecord& task) {
+  const std::string name = BarTemplateNameFor(plan, task);
   const bool byResource = name.find(kResourceTemplate) != std::string::npos;
-  IDispatch* sheet = byResource ? State().resourceSheet.Get() : State().settingsSheet.Get();
+  IDispatch* sheet = byResource ? plan.resourceSheet : plan.settingsSheet;
   AutomationObject found = name.empty() ? AutomationObject() : ShapeByName(sheet, name);
   if (found) return found;
-  return State().ganttTemplates->barTemplate.Borrowed();
+  return plan.ganttTemplates.barTemplate.Borrowed();
 }
 
-WideText TaskTypeSymbol(WideView taskType) {
-  AutomationObject table = RangeAt(State().settingsSheet.Get(), "TaskType");
+WideText TaskTypeSymbol(IDispatch* settingsSheet, WideView taskType) {
+  AutomationObject table = RangeAt(settingsSheet, "TaskType");
   if (!table) return {};
   const std::int64_t rows = static_cast<std::int64_t>(std::nearbyint(GetNumber(table.Get(), "Rows.Count")));
   for (std::int64_t i = 1; i <= rows; ++i) {

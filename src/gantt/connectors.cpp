@@ -2,13 +2,12 @@
 
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
 #include "gantt/shape_naming.h"
 #include "gantt/template_loader.h"
 #include "wbs/predecessor_links.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
 
 #include <cmath>
 #include <string>
@@ -16,14 +15,14 @@
 namespace korvat {
 namespace {
 
-AutomationObject FirstShapeOfRow(std::int64_t row) {
-  return ShapeByName(State().wbsSheet.Get(), BarPrefix() + FormatInteger(row) + "A");
+AutomationObject FirstShapeOfRow(const BoundPlan& plan, std::int64_t row) {
+  return ShapeByName(plan.wbsSheet, BarPrefix(plan.ganttTemplates) + FormatInteger(row) + "A");
 }
 
 // Keeps a short elbow on bars: the first leg reaches out by two thirds of a bar
 // height and the middle leg runs just under the bar band.
-void AdjustElbow(IDispatch* connector, IDispatch* adjustments) {
-  const float h0 = static_cast<float>(GetHeight(State().ganttTemplates->barTemplate.Get()));
+void AdjustElbow(const GanttTemplates& templates, IDispatch* connector, IDispatch* adjustments) {
+  const float h0 = static_cast<float>(GetHeight(templates.barTemplate.Get()));
   const float lift = h0 / 2 + 2.0f;
   const float reach = h0 / 1.5f;
   const float item1 = static_cast<float>(GetItemNumber(adjustments, 1));
@@ -67,17 +66,15 @@ int ConnectorKindFor(int beginSite, int endSite, float fromLeft, float fromWidth
   return gap >= 0.0f && gap <= toHeight / 2 ? 1 : 2;
 }
 
-void AddTaskConnector(ConnectorJob& job, int beginSite, int endSite) {
+void AddTaskConnector(const BoundPlan& plan, ConnectorJob& job, int beginSite, int endSite) {
   IDispatch* from = job.fromShape.Get();
   IDispatch* to = job.toShape.Get();
-  const GanttTemplates& templates = *State().ganttTemplates;
+  const GanttTemplates& templates = plan.ganttTemplates;
   const int kind = ConnectorKindFor(beginSite, endSite, static_cast<float>(GetLeft(from)),
                                     static_cast<float>(GetWidth(from)), static_cast<float>(GetLeft(to)),
                                     static_cast<float>(GetWidth(to)), static_cast<float>(GetHeight(to)));
-  IDispatch* created = nullptr;
-  GetValue(KV_W("o"), &created, State().wbsSheet.Get(), KV_W(".Shapes.AddConnector(%d,%e,%e,%e,%e)"), kind,
-           GetLeft(from), GetTop(from), GetLeft(to), GetTop(to));
-  job.connector.Assign(created);
+  job.connector = GetObjectResult(plan.wbsSheet, KV_W(".Shapes.AddConnector(%d,%e,%e,%e,%e)"), kind, GetLeft(from),
+                                  GetTop(from), GetLeft(to), GetTop(to));
   IDispatch* connector = job.connector.Get();
   if (!connector) return;
   AutomationObject adjustments = GetAdjustments(connector);
@@ -87,39 +84,39 @@ void AddTaskConnector(ConnectorJob& job, int beginSite, int endSite) {
   PutNumber(connector, "Line.Weight", GetNumber(templates.connectorTemplate.Get(), "Line.Weight"));
   CallMethod(connector, KV_W(".ConnectorFormat.BeginConnect(%o,%d)"), from, beginSite);
   CallMethod(connector, KV_W(".ConnectorFormat.EndConnect(%o,%d)"), to, endSite);
-  if (job.adjustElbow == 1) AdjustElbow(connector, adjustments.Get());
+  if (job.adjustElbow == 1) AdjustElbow(templates, connector, adjustments.Get());
   PutNumber(connector, "Placement", 1);
   PutTop(connector, GetTop(connector) - 1.5);
 }
 
-void ConnectTasks(const TaskRecord& predecessor, const TaskRecord& successor, std::string_view linkType) {
+void ConnectTasks(const BoundPlan& plan, const TaskRecord& predecessor, const TaskRecord& successor,
+                  std::string_view linkType) {
   ConnectorJob job;
-  job.fromShape = FirstShapeOfRow(predecessor.row);
-  job.toShape = FirstShapeOfRow(successor.row);
+  job.fromShape = FirstShapeOfRow(plan, predecessor.row);
+  job.toShape = FirstShapeOfRow(plan, successor.row);
   const ConnectionSites sites = SitesForLinkType(linkType);
-  AddTaskConnector(job, sites.begin, sites.end);
+  AddTaskConnector(plan, job, sites.begin, sites.end);
   if (!job.connector) return;
-  NameShapeForTask(job.connector.Get(), successor, ConnectorPrefix());
-  if (State().wbsSettings->taskLinkerColorFlg == 1)
+  NameShapeForTask(plan, job.connector.Get(), successor, ConnectorPrefix(plan.ganttTemplates));
+  if (plan.wbsSettings.taskLinkerColorFlg == 1)
     PutNumber(job.connector.Get(), "Line.ForeColor.RGB", GetNumber(job.toShape.Get(), "Fill.ForeColor.RGB"));
 }
 
-void DrawTaskLinks(TaskRecord& task) {
+void DrawTaskLinks(const BoundPlan& plan, TaskRecord& task) {
   if (task.predecessorsText.empty()) return;
-  const TaskTable& table = *State().taskTable;
   for (const std::string& item : SplitText(task.predecessorsText, ",")) {
     const PredecessorEntry link = ParsePredecessorEntry(item);
-    if (const TaskRecord* predecessor = FindTask(table, link.reference)) ConnectTasks(*predecessor, task, link.type);
+    if (const TaskRecord* predecessor = FindTask(plan.taskTable, link.reference))
+      ConnectTasks(plan, *predecessor, task, link.type);
   }
 }
 
-void DrawAllConnectors() {
-  AddinState& s = State();
-  if (!s.taskTable || !s.ganttTemplates || !s.wbsSettings) return;
-  const std::string prefix = ConnectorPrefix();
+void DrawAllConnectors(const BoundPlan& plan) {
+  const std::string prefix = ConnectorPrefix(plan.ganttTemplates);
   if (prefix.empty()) return;  // an empty prefix would match every shape
-  DeleteShapesByPrefix(prefix);
-  for (TaskRecord* task = FirstTask(*s.taskTable); task; task = NextTask(*s.taskTable, *task)) DrawTaskLinks(*task);
+  DeleteShapesByPrefix(plan.wbsSheet, prefix);
+  const TaskTable& table = plan.taskTable;
+  for (TaskRecord* task = FirstTask(table); task; task = NextTask(table, *task)) DrawTaskLinks(plan, *task);
 }
 
 }  // namespace korvat

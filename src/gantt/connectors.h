@@ -4,14 +4,12 @@
 // so that it follows the bars when they move.
 
 #include "automation/automation_object.h"
+#include "plan/bound_plan.h"
 
 #include <cstdint>
 #include <string_view>
 
 namespace korvat {
-
-struct TaskRecord;
-struct TaskTable;
 
 // One connector being drawn.
 struct ConnectorJob {
@@ -38,11 +36,12 @@ int ConnectorKindFor(int beginSite, int endSite, float fromLeft, float fromWidth
 
 // Deletes every connector (by the connector prefix) and draws the links of
 // every task in table order. Does nothing without a connector template.
-void DrawAllConnectors();
-void DrawTaskLinks(TaskRecord& task);
-void ConnectTasks(const TaskRecord& predecessor, const TaskRecord& successor, std::string_view linkType);
+void DrawAllConnectors(const BoundPlan& plan);
+void DrawTaskLinks(const BoundPlan& plan, TaskRecord& task);
+void ConnectTasks(const BoundPlan& plan, const TaskRecord& predecessor, const TaskRecord& successor,
+                  std::string_view linkType);
 // Creates the connector between the job's shapes, styles it from the connector
 // template, glues it to the sites and, when asked, sets its elbow.
-void AddTaskConnector(ConnectorJob& job, int beginSite, int endSite);
+void AddTaskConnector(const BoundPlan& plan, ConnectorJob& job, int beginSite, int endSite);
 
 }  // namespace korvat

@@ -1,15 +1,13 @@
 #include "gantt/gantt_chart.h"
 
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
-#include "base/number_text.h"
 #include "base/text_helpers.h"
 #include "gantt/connectors.h"
+#include "gantt/row_finishing.h"
 #include "gantt/shape_naming.h"
 #include "gantt/task_bars.h"
 #include "gantt/template_loader.h"
-#include "wbs/task_scheduling.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
 
 #include <string>
 #include <vector>
@@ -17,52 +15,41 @@
 namespace korvat {
 namespace {
 
-bool RecordsExist() {
-  const AddinState& s = State();
-  return s.ganttTemplates && s.calendarSettings && s.wbsSettings && s.taskTable;
-}
-
 // The row-level redraws run on every edit: without a bar template they stay
 // quiet (the full draw tells the user once).
-bool CanRedrawRows() { return RecordsExist() && !BarPrefix().empty(); }
+bool CanRedrawRows(const BoundPlan& plan) { return !BarPrefix(plan.ganttTemplates).empty(); }
 
-void RewriteRow(TaskRecord& task) {
-  DeleteTaskShapes(task.row);
-  FinishTaskRow(*State().taskTable, task);
-  DrawTaskBars(task);
+void RewriteRow(BoundPlan& plan, TaskRecord& task) {
+  DeleteTaskShapes(plan, task.row);
+  FinishTaskRow(plan, task);
+  DrawTaskBars(plan, task);
 }
 
 }  // namespace
 
-void DrawGanttChart() {
-  if (!RecordsExist() || !BarTemplateUsable()) return;
-  TaskTable& table = *State().taskTable;
-  DeleteShapesByPrefix(BarPrefix());
-  for (TaskRecord* task = FirstTask(table); task; task = NextTask(table, *task)) DrawTaskBars(*task);
-  DrawAllConnectors();
+void DrawGanttChart(BoundPlan& plan) {
+  if (!BarTemplateUsable(plan.ganttTemplates)) return;
+  DeleteShapesByPrefix(plan.wbsSheet, BarPrefix(plan.ganttTemplates));
+  const TaskTable& table = plan.taskTable;
+  for (TaskRecord* task = FirstTask(table); task; task = NextTask(table, *task)) DrawTaskBars(plan, *task);
+  DrawAllConnectors(plan);
 }
 
-bool DeleteTaskShapes(std::int64_t row) {
-  if (!RecordsExist()) return false;
-  const std::string prefix = BarPrefix();
+bool DeleteTaskShapes(const BoundPlan& plan, std::int64_t row) {
+  const std::string prefix = BarPrefix(plan.ganttTemplates);
   if (prefix.empty()) return false;
-  const WideText stem = platform::AnsiToWide(prefix + FormatInteger(row));
   bool deleted = false;
-  for (std::uint32_t code = 65; code <= 0xFFFF; ++code) {
-    WideText name = stem;
-    name.push_back(static_cast<OLECHAR>(code));
-    if (!WbsShapeExists(name)) break;
-    AutomationObject shape = ShapeByName(State().wbsSheet.Get(), platform::WideToAnsi(name));
-    DeleteObject(shape.Get());
+  WalkRowShapes(plan.wbsSheet, prefix, row, [&](IDispatch* shape) {
+    DeleteObject(shape);
     deleted = true;
-  }
+  });
   return deleted;
 }
 
-void RedrawTaskBranch(TaskRecord& task, bool withConnectors) {
-  if (!CanRedrawRows()) return;
-  const TaskTable& table = *State().taskTable;
-  const std::string& separator = State().wbsSettings->wbsNoFormat;
+void RedrawTaskBranch(BoundPlan& plan, TaskRecord& task, bool withConnectors) {
+  if (!CanRedrawRows(plan)) return;
+  const TaskTable& table = plan.taskTable;
+  const std::string& separator = plan.wbsSettings.wbsNoFormat;
   const std::vector<std::string> parts = SplitText(task.wbsNumber, separator);
   const std::int64_t level = task.level;
   std::string number;
@@ -70,26 +57,26 @@ void RedrawTaskBranch(TaskRecord& task, bool withConnectors) {
     number = i == 0 ? parts[0] : number + separator + parts[i];
     TaskRecord* found = FindTaskByNumber(table, number);
     if (!found) continue;
-    RewriteRow(*found);
+    RewriteRow(plan, *found);
     if (found->level == level) break;
   }
-  if (withConnectors) DrawAllConnectors();
+  if (withConnectors) DrawAllConnectors(plan);
 }
 
-void RedrawFromRow(std::int64_t row) {
-  if (!CanRedrawRows()) return;
-  const TaskTable& table = *State().taskTable;
-  if (TaskRecord* task = TaskAtRow(table, row)) RedrawTaskBranch(*task, false);
+void RedrawFromRow(BoundPlan& plan, std::int64_t row) {
+  if (!CanRedrawRows(plan)) return;
+  const TaskTable& table = plan.taskTable;
+  if (TaskRecord* task = TaskAtRow(table, row)) RedrawTaskBranch(plan, *task, false);
   for (std::int64_t r = row + 1;; ++r) {
-    const bool hadShapes = DeleteTaskShapes(r);
+    const bool hadShapes = DeleteTaskShapes(plan, r);
     TaskRecord* task = TaskAtRow(table, r);
     if (task) {
-      FinishTaskRow(*State().taskTable, *task);
-      DrawTaskBars(*task);
+      FinishTaskRow(plan, *task);
+      DrawTaskBars(plan, *task);
     }
     if (!task && !hadShapes) break;
   }
-  DrawAllConnectors();
+  DrawAllConnectors(plan);
 }
 
 }  // namespace korvat

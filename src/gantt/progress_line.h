@@ -6,13 +6,12 @@
 // day stays, today's is replaced. Works on the bars the last drawing left and
 // on the task table as it stands: nothing is reloaded.
 
+#include "plan/bound_plan.h"
 #include "platform/com.h"
 
 #include <string>
 
 namespace korvat {
-
-struct TaskRecord;
 
 struct ProgressLineFrame {
   float nowX = 0.0f;
@@ -22,12 +21,12 @@ struct ProgressLineFrame {
 };
 
 // Measures the line at the present moment and deletes a line of the same name.
-ProgressLineFrame PrepareProgressLine();
+ProgressLineFrame PrepareProgressLine(const BoundPlan& plan);
 
 // Adds the three nodes of a leaf task to the builder, or none.
-void AddTaskProgressPoint(const ProgressLineFrame& frame, TaskRecord& task, IDispatch* builder);
+void AddTaskProgressPoint(const BoundPlan& plan, const ProgressLineFrame& frame, TaskRecord& task, IDispatch* builder);
 
 // Draws the line on the WBS sheet.
-void DrawProgressLine();
+void DrawProgressLine(const BoundPlan& plan);
 
 }  // namespace korvat

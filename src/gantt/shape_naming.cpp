@@ -1,51 +1,51 @@
 #include "gantt/shape_naming.h"
 
-#include "automation/automation_object.h"
-#include "platform/com_ref.h"
-#include "automation/dispatch_call.h"
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
 #include "base/number_text.h"
 #include "gantt/template_loader.h"
-#include "wbs/task_record.h"
+#include "platform/com_ref.h"
 
 #include <vector>
 
 namespace korvat {
+namespace {
 
-bool WbsShapeExists(WideView name) {
-  const WideText text(name);
-  IDispatch* found = nullptr;
-  if (FAILED(GetValue(KV_W("o"), &found, State().wbsSheet.Get(), KV_W(".Shapes(%S)"), text.c_str()))) return false;
-  AutomationObject shape(found);
-  return static_cast<bool>(shape);
+AutomationObject ShapeNamed(IDispatch* wbsSheet, const WideText& name) {
+  return GetObjectResult(wbsSheet, KV_W(".Shapes(%S)"), name.c_str());
 }
 
-WideText FreeShapeName(std::string_view prefix, std::int64_t row) {
+}  // namespace
+
+WideText WalkRowShapes(IDispatch* wbsSheet, std::string_view prefix, std::int64_t row,
+                       const std::function<void(IDispatch* shape)>& visit) {
   const WideText stem = platform::AnsiToWide(std::string(prefix) + FormatInteger(row));
-  // No upper bound: the letters go on through the character codes after "Z".
   for (std::uint32_t code = 65; code <= 0xFFFF; ++code) {
-    WideText candidate = stem;
-    candidate.push_back(static_cast<OLECHAR>(code));
-    if (!WbsShapeExists(candidate)) return candidate;
+    WideText name = stem;
+    name.push_back(static_cast<OLECHAR>(code));
+    const AutomationObject shape = ShapeNamed(wbsSheet, name);
+    if (!shape) return name;
+    if (visit) visit(shape.Get());
   }
   return stem;
 }
 
-void NameShapeForTask(IDispatch* shape, const TaskRecord& task, std::string_view prefix) {
-  const std::string barPrefix = prefix.empty() ? BarPrefix() : std::string();
-  const WideText name = FreeShapeName(prefix.empty() ? std::string_view(barPrefix) : prefix, task.row);
+WideText FreeShapeName(IDispatch* wbsSheet, std::string_view prefix, std::int64_t row) {
+  return WalkRowShapes(wbsSheet, prefix, row, nullptr);
+}
+
+void NameShapeForTask(const BoundPlan& plan, IDispatch* shape, const TaskRecord& task, std::string_view prefix) {
+  const std::string barPrefix = prefix.empty() ? BarPrefix(plan.ganttTemplates) : std::string();
+  const WideText name = FreeShapeName(plan.wbsSheet, prefix.empty() ? std::string_view(barPrefix) : prefix, task.row);
   PutWideText(shape, "Name", name);
 }
 
-void DeleteShapesByPrefix(std::string_view prefix) {
+void DeleteShapesByPrefix(IDispatch* wbsSheet, std::string_view prefix) {
   std::vector<AutomationObject> doomed;
   ComRef<IEnumVARIANT> shapes;
-  if (SUCCEEDED(EnumBegin(shapes.Put(), State().wbsSheet.Get(), KV_W(".Shapes")))) {
+  if (SUCCEEDED(EnumBegin(shapes.Put(), wbsSheet, KV_W(".Shapes")))) {
     for (;;) {
-      IDispatch* next = nullptr;
-      if (EnumNextObject(shapes.Get(), &next) != S_OK) break;
-      AutomationObject shape(next);
+      AutomationObject shape;
+      if (EnumNextObject(shapes.Get(), shape.Put()) != S_OK) break;
       if (std::string_view(GetName(shape.Get())).starts_with(prefix)) doomed.push_back(std::move(shape));
     }
   }

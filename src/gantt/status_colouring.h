@@ -5,16 +5,16 @@
 // a frame around the predecessors cell of a task with a violated link.
 // Markers are named "TaskStatus" + row, frames "TaskDepandS" + row.
 
+#include "plan/bound_plan.h"
+
 #include <cstdint>
 
 namespace korvat {
 
-struct TaskRecord;
-
 // Recolours the task's row and replaces its marker and frame.
-void ColourTaskRow(TaskRecord& task);
+void ColourTaskRow(const BoundPlan& plan, TaskRecord& task);
 
 // True when one of the ten task-name cells of the row holds more than blanks.
-bool RowHasTaskName(std::int64_t row);
+bool RowHasTaskName(const BoundPlan& plan, std::int64_t row);
 
 }  // namespace korvat

@@ -1,7 +1,6 @@
 #include "gantt/summary_outline.h"
 
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
 
 namespace korvat {
 
@@ -31,10 +30,11 @@ std::vector<OutlinePoint> SummaryOutlinePoints(double L, double T, double H, dou
   }
 }
 
-AutomationObject AddSummaryOutline(double left, double top, double height, double width, std::int64_t style) {
+AutomationObject AddSummaryOutline(IDispatch* wbsSheet, double left, double top, double height, double width,
+                                   std::int64_t style) {
   const std::vector<OutlinePoint> points = SummaryOutlinePoints(left, top, height, width, style);
   if (points.empty()) return {};
-  AutomationObject builder = BuildFreeform(State().wbsSheet.Get(), 0, points[0].x, points[0].y);
+  AutomationObject builder = BuildFreeform(wbsSheet, 0, points[0].x, points[0].y);
   for (std::size_t i = 1; i < points.size(); ++i) AddNodes(builder.Get(), 0, 0, points[i].x, points[i].y);
   return ConvertToShape(builder.Get());
 }

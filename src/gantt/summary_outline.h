@@ -22,6 +22,7 @@ std::vector<OutlinePoint> SummaryOutlinePoints(double left, double top, double h
 
 // Builds the outline as a freeform on the WBS sheet; an empty handle for a
 // style outside 1 to 6.
-AutomationObject AddSummaryOutline(double left, double top, double height, double width, std::int64_t style);
+AutomationObject AddSummaryOutline(IDispatch* wbsSheet, double left, double top, double height, double width,
+                                   std::int64_t style);
 
 }  // namespace korvat

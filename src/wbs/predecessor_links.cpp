@@ -1,7 +1,8 @@
 #include "wbs/predecessor_links.h"
 
 #include "base/text_helpers.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
 
 namespace korvat {
 namespace {
@@ -26,17 +27,18 @@ PredecessorEntry ParsePredecessorEntry(std::string_view entry) {
   return parsed;
 }
 
-void CheckLink(TaskTable& table, TaskRecord& predecessor, TaskRecord& task, std::string_view type) {
-  RefreshTask(table, predecessor);
+void CheckLink(BoundPlan& plan, TaskRecord& predecessor, TaskRecord& task, std::string_view type) {
+  RefreshTask(plan, predecessor);
   if (task.linkError == 0 && Violated(predecessor, task, type)) task.linkError = 1;
 }
 
-void CheckLinks(TaskTable& table, TaskRecord& task) {
+void CheckLinks(BoundPlan& plan, TaskRecord& task) {
   task.linkError = 0;
   if (task.predecessorsText.empty()) return;
   for (const std::string& entry : SplitText(task.predecessorsText, ",")) {
     const PredecessorEntry link = ParsePredecessorEntry(entry);
-    if (TaskRecord* predecessor = FindTask(table, link.reference)) CheckLink(table, *predecessor, task, link.type);
+    if (TaskRecord* predecessor = FindTask(plan.taskTable, link.reference))
+      CheckLink(plan, *predecessor, task, link.type);
   }
 }
 

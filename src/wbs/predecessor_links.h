@@ -4,13 +4,12 @@
 // or WBS number, optionally followed by a link type (FS, FF, SS, SF, any case;
 // FS when the entry ends in a digit). Links never move a task.
 
+#include "plan/bound_plan.h"
+
 #include <string>
 #include <string_view>
 
 namespace korvat {
-
-struct TaskTable;
-struct TaskRecord;
 
 struct PredecessorEntry {
   std::string reference;  // a task code or WBS number
@@ -24,9 +23,9 @@ PredecessorEntry ParsePredecessorEntry(std::string_view entry);
 
 // Recomputes the task's linkError: 1 when any link is violated, else 0.
 // References that find no task are skipped.
-void CheckLinks(TaskTable& table, TaskRecord& task);
+void CheckLinks(BoundPlan& plan, TaskRecord& task);
 // Refreshes the predecessor from its row and sets the task's linkError to 1
 // when the link of the given (upper-case) type is violated.
-void CheckLink(TaskTable& table, TaskRecord& predecessor, TaskRecord& task, std::string_view type);
+void CheckLink(BoundPlan& plan, TaskRecord& predecessor, TaskRecord& task, std::string_view type);
 
 }  // namespace korvat

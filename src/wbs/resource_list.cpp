@@ -1,7 +1,6 @@
 #include "wbs/resource_list.h"
 
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
 #include "base/minute_math.h"
 
 namespace korvat {
@@ -16,10 +15,10 @@ double ReleaseDateOf(double value) {
 
 }  // namespace
 
-void LoadResources() {
-  ResourceList& list = State().resources;
+void LoadResources(BoundPlan& plan) {
+  ResourceList& list = plan.resources;
   list.Clear(true);
-  IDispatch* sheet = State().resourceSheet.Get();
+  IDispatch* sheet = plan.resourceSheet;
   if (!sheet) return;
   for (std::uint32_t row = kFirstResourceRow; row < kFirstResourceRow + kMaxResourceRows; ++row) {
     const AutomationObject nameCell = CellAt(sheet, row, 3);
@@ -36,8 +35,8 @@ void LoadResources() {
   }
 }
 
-ResourceRecord* FindResource(WideView name) { return State().resources.Find(HexKey(name)); }
+ResourceRecord* FindResource(const ResourceList& resources, WideView name) { return resources.Find(HexKey(name)); }
 
-ResourceRecord* FirstResource() { return State().resources.ItemAt(1); }
+ResourceRecord* FirstResource(const ResourceList& resources) { return resources.ItemAt(1); }
 
 }  // namespace korvat

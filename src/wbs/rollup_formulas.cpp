@@ -2,10 +2,9 @@
 
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
 
 namespace korvat {
 namespace {
@@ -19,10 +18,10 @@ std::string DigitsOf(std::string_view text) {
   return digits;
 }
 
-void PutCellFormula(std::int64_t row, std::int64_t column, const std::string& expression) {
+void PutCellFormula(IDispatch* wbsSheet, std::int64_t row, std::int64_t column, const std::string& expression) {
   if (row < 1 || column < 1) return;
   const AutomationObject cell =
-      CellAt(State().wbsSheet.Get(), static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column));
+      CellAt(wbsSheet, static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column));
   PutFormula(cell.Get(), "=" + expression);
 }
 
@@ -54,19 +53,21 @@ std::string ErrorToBlank(std::string_view x, std::string_view y) {
   return "IF(ISERROR(" + std::string(x) + ")," + std::string(y) + "," + std::string(x) + ")";
 }
 
-void WriteSummaryFormulas(const TaskRecord& summary, std::string_view childRows) {
-  const WbsSettings* s = State().wbsSettings.get();
-  if (!s) return;
+void WriteSummaryFormulas(const BoundPlan& plan, const TaskRecord& summary, std::string_view childRows) {
+  const WbsSettings& s = plan.wbsSettings;
   const std::int64_t row = summary.row;
   auto in = [&](const std::string& letters) { return ReplaceText(childRows, "*", letters); };
-  PutCellFormula(row, s->plannedStartDateColNo, ZeroToBlank("MIN", in(s->plannedStartDateCol)));
-  PutCellFormula(row, s->plannedEndDateColNo, ZeroToBlank("MAX", in(s->plannedEndDateCol)));
-  PutCellFormula(row, s->actualStartDateColNo, ZeroToBlank("MIN", in(s->actualStartDateCol)));
-  PutCellFormula(row, s->actualEndDateColNo, AllOrBlank("MAX", in(s->actualEndDateCol)));
-  PutCellFormula(row, s->pvByTaskColNo, ZeroToBlank("SUM", in(s->pvByTaskCol)));
-  PutCellFormula(row, s->acByTaskColNo, ZeroToBlank("SUM", in(s->acByTaskCol)));
-  PutCellFormula(row, s->percentCompleteColNo,
-                 WeightedPercent(s->pvByTaskCol + FormatInteger(row), s->pvByTaskCol, in(s->percentCompleteCol)));
+  auto put = [&](std::int64_t column, const std::string& expression) {
+    PutCellFormula(plan.wbsSheet, row, column, expression);
+  };
+  put(s.plannedStartDateColNo, ZeroToBlank("MIN", in(s.plannedStartDateCol)));
+  put(s.plannedEndDateColNo, ZeroToBlank("MAX", in(s.plannedEndDateCol)));
+  put(s.actualStartDateColNo, ZeroToBlank("MIN", in(s.actualStartDateCol)));
+  put(s.actualEndDateColNo, AllOrBlank("MAX", in(s.actualEndDateCol)));
+  put(s.pvByTaskColNo, ZeroToBlank("SUM", in(s.pvByTaskCol)));
+  put(s.acByTaskColNo, ZeroToBlank("SUM", in(s.acByTaskCol)));
+  put(s.percentCompleteColNo,
+      WeightedPercent(s.pvByTaskCol + FormatInteger(row), s.pvByTaskCol, in(s.percentCompleteCol)));
 }
 
 bool IsDescendant(const TaskRecord& ancestor, const TaskRecord& task) {
@@ -75,7 +76,8 @@ bool IsDescendant(const TaskRecord& ancestor, const TaskRecord& task) {
 
 bool IsChild(const TaskRecord& ancestor, const TaskRecord& task) { return task.level == ancestor.level + 1; }
 
-void WriteRollups(const TaskTable& table, const TaskRecord& summary) {
+void WriteRollups(const BoundPlan& plan, const TaskRecord& summary) {
+  const TaskTable& table = plan.taskTable;
   std::string list;
   for (const TaskRecord* t = NextTask(table, summary); t; t = NextTask(table, *t)) {
     if (!IsDescendant(summary, *t)) break;
@@ -83,18 +85,18 @@ void WriteRollups(const TaskTable& table, const TaskRecord& summary) {
       if (!list.empty()) list += ",";
       list += "*" + FormatInteger(t->row);
     }
-    if (t->isLeaf == 0) WriteRollups(table, *t);
+    if (t->isLeaf == 0) WriteRollups(plan, *t);
   }
-  if (!list.empty()) WriteSummaryFormulas(summary, list);
+  if (!list.empty()) WriteSummaryFormulas(plan, summary, list);
 }
 
-void ClearLeafFormulas(const TaskRecord& task) {
-  const WbsSettings* s = State().wbsSettings.get();
-  if (!s || task.row < 1) return;
-  IDispatch* sheet = State().wbsSheet.Get();
-  const std::int64_t first = s->firstColNo >= 1 ? s->firstColNo : 1;
+void ClearLeafFormulas(const BoundPlan& plan, const TaskRecord& task) {
+  const WbsSettings& s = plan.wbsSettings;
+  if (task.row < 1) return;
+  IDispatch* sheet = plan.wbsSheet;
+  const std::int64_t first = s.firstColNo >= 1 ? s.firstColNo : 1;
   const auto row = static_cast<std::uint32_t>(task.row);
-  for (std::int64_t column = first; column <= s->lastColNo; ++column) {
+  for (std::int64_t column = first; column <= s.lastColNo; ++column) {
     std::int32_t hasFormula = 0;
     GetValue(KV_W("b"), &hasFormula, sheet, KV_W(".Cells(%u,%u).HasFormula"), row, static_cast<std::uint32_t>(column));
     if (!hasFormula) continue;

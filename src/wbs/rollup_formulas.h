@@ -3,22 +3,21 @@
 // times, planned minutes, actual cost, weighted percent complete); leaf rows
 // carry plain values.
 
+#include "plan/bound_plan.h"
+
 #include <string>
 #include <string_view>
 
 namespace korvat {
 
-struct TaskTable;
-struct TaskRecord;
-
 // Writes the formulas of the summary and, depth first, of every summary below it.
-void WriteRollups(const TaskTable& table, const TaskRecord& summary);
+void WriteRollups(const BoundPlan& plan, const TaskRecord& summary);
 // childRows: "*" + row for each direct child, joined by ","; the "*" stands
 // for each column's letters.
-void WriteSummaryFormulas(const TaskRecord& summary, std::string_view childRows);
+void WriteSummaryFormulas(const BoundPlan& plan, const TaskRecord& summary, std::string_view childRows);
 // Replaces every formula of the task's row (from "WSFirstCol" to "WSLastCol")
 // by the value it shows.
-void ClearLeafFormulas(const TaskRecord& task);
+void ClearLeafFormulas(const BoundPlan& plan, const TaskRecord& task);
 
 // The task's WBS number begins with the ancestor's.
 bool IsDescendant(const TaskRecord& ancestor, const TaskRecord& task);

@@ -1,14 +1,13 @@
 #include "wbs/row_filter.h"
 
 #include "automation/host_object.h"
-#include "frame/addin_state.h"
 #include "base/column_letters.h"
 #include "base/number_text.h"
-#include "frame/setting_cell.h"
+#include "plan/setting_cell.h"
 #include "base/text_helpers.h"
 #include "wbs/sheet_rows.h"
 #include "wbs/task_status.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
 #include "wbs/wbs_cells.h"
 
 #include <unordered_map>
@@ -17,11 +16,6 @@
 namespace korvat {
 namespace {
 
-const WbsSettings& Settings() {
-  static const WbsSettings empty;
-  return State().wbsSettings ? *State().wbsSettings : empty;
-}
-
 std::string Wrapped(std::int64_t row) { return "," + FormatInteger(row) + ","; }
 
 // A predecessor list as the filter reads it: upper-cased, "S" and "F" removed.
@@ -29,10 +23,10 @@ std::string LinkCodes(std::string_view predecessors) {
   return RemoveChar(RemoveChar(UpperText(predecessors), 'S'), 'F');
 }
 
-bool NamesListedResource(const FilterSetting& filter, const TaskRecord& task) {
-  const WbsSettings& s = Settings();
+bool NamesListedResource(const BoundPlan& plan, const FilterSetting& filter, const TaskRecord& task) {
+  const WbsSettings& s = plan.wbsSettings;
   for (std::int64_t column = s.resourceColNo; column < s.pvByTaskColNo; ++column) {
-    const std::string text = WbsCellText(task.row, column);
+    const std::string text = WbsCellText(plan, task.row, column);
     if (!text.empty() && filter.wholeText.find("," + text + ",") != std::string::npos) return true;
   }
   return false;
@@ -45,14 +39,14 @@ bool InRange(double x, double from, double to) {
   return from <= x && x <= to;
 }
 
-bool InDateRange(const FilterSetting& filter, const TaskRecord& task) {
+bool InDateRange(const BoundPlan& plan, const FilterSetting& filter, const TaskRecord& task) {
   const std::vector<std::string> p = SplitText(filter.argument, ",");
   if (p.size() < 3) return false;  // no bounds to test against
   const double from = Val(p[1]), to = Val(p[2]);
   if (!IsPlainNumber(p[0])) {
-    const std::string letters = ReadSettingText("WS" + p[0] + "Col");
+    const std::string letters = ReadSettingText(plan.settingsSheet, "WS" + p[0] + "Col");
     if (letters.empty()) return false;
-    return InRange(WbsRangeNumber(letters, task.row), from, to);
+    return InRange(WbsRangeNumber(plan, letters, task.row), from, to);
   }
   if (p[0] == "1") {
     if (task.plannedStart == 0.0 || task.plannedEnd == 0.0) return false;
@@ -102,9 +96,9 @@ class SuccessorIndex {
 
 }  // namespace
 
-FilterSetting ReadFilterSetting() {
+FilterSetting ReadFilterSetting(IDispatch* settingsSheet) {
   FilterSetting filter;
-  const AutomationObject cell = RangeAt(State().settingsSheet.Get(), "A500");
+  const AutomationObject cell = RangeAt(settingsSheet, "A500");
   filter.wholeText = GetValueText(cell.Get());
   const std::size_t comma = filter.wholeText.find(',');
   if (comma == std::string::npos) return filter;
@@ -113,13 +107,13 @@ FilterSetting ReadFilterSetting() {
   return filter;
 }
 
-bool MatchesFilter(const FilterSetting& filter, TaskRecord& task) {
+bool MatchesFilter(const BoundPlan& plan, const FilterSetting& filter, TaskRecord& task) {
   ComputeEarnedValue(task);
   if (filter.kind == 6) return task.level == 1 || (filter.argument != "1" && task.isLeaf == 0);
   if (task.isLeaf == 0) return false;
   switch (filter.kind) {
-    case 1: return NamesListedResource(filter, task);
-    case 2: return InDateRange(filter, task);
+    case 1: return NamesListedResource(plan, filter, task);
+    case 2: return InDateRange(plan, filter, task);
     case 3: return HasTaskType(task) && !ParseCrewCode(task);
     case 4: return !IsComplete(task) && task.plannedValue != 0.0;
     case 5: return IsComplete(task);
@@ -148,19 +142,20 @@ std::string SuccessorRows(const TaskTable& table, std::int64_t row) {
   return rows;
 }
 
-std::string BuildFilterText(const TaskTable& table) {
-  const FilterSetting filter = ReadFilterSetting();
+std::string BuildFilterText(BoundPlan& plan) {
+  const FilterSetting filter = ReadFilterSetting(plan.settingsSheet);
   if (filter.kind == 0) return {};
-  const WbsSettings& s = Settings();
+  const WbsSettings& s = plan.wbsSettings;
+  const TaskTable& table = plan.taskTable;
   const bool withSummary = s.filterOptionShowSummary == 1;
   const bool withLinks = s.filterOptionShowDependence == 1;
   const SuccessorIndex successors(table);
   std::string rows = ",";
   for (std::int64_t i = 1; i <= table.taskCount; ++i) {
     TaskRecord& task = *table.tasks.ItemAt(i);
-    if (!MatchesFilter(filter, task)) continue;
+    if (!MatchesFilter(plan, filter, task)) continue;
     rows += FormatInteger(task.row) + ",";
-    if (filter.kind != 6 && withSummary) rows += AncestorRows(table, task.row);
+    if (filter.kind != 6 && withSummary) rows += AncestorRows(plan, task.row);
     if (!withLinks) continue;
     rows += successors.RowsOf(task.row);
     if (TrimRight(task.predecessorsText).empty()) continue;
@@ -168,26 +163,27 @@ std::string BuildFilterText(const TaskTable& table) {
       const TaskRecord* linked = FindTask(table, RemoveChar(RemoveChar(part, 'S'), 'F'));
       if (!linked) continue;
       rows += FormatInteger(linked->row) + ",";
-      if (withSummary) rows += AncestorRows(table, linked->row);
+      if (withSummary) rows += AncestorRows(plan, linked->row);
     }
   }
   return rows;
 }
 
-void ApplyFilter(const TaskTable& table, std::string_view rows) {
-  const TaskRecord* last = LastTask(table);
+void ApplyFilter(const BoundPlan& plan, std::string_view rows) {
+  const TaskRecord* last = LastTask(plan.taskTable);
   if (!last) return;
-  for (std::int64_t row = Settings().firstTaskRow; row <= last->row; ++row)
-    SetRowHidden(row, !rows.empty() && rows.find(Wrapped(row)) == std::string_view::npos);
+  for (std::int64_t row = plan.wbsSettings.firstTaskRow; row <= last->row; ++row)
+    SetRowHidden(plan.wbsSheet, row, !rows.empty() && rows.find(Wrapped(row)) == std::string_view::npos);
 }
 
-std::string ReadFilterState(const TaskTable& table) {
+std::string ReadFilterState(const BoundPlan& plan) {
+  const TaskTable& table = plan.taskTable;
   if (table.taskCount == 0) return {};
   const TaskRecord* last = LastTask(table);
   std::string rows;
   bool anyHidden = false;
-  for (std::int64_t row = Settings().firstTaskRow; last && row <= last->row; ++row) {
-    if (IsRowHidden(row))
+  for (std::int64_t row = plan.wbsSettings.firstTaskRow; last && row <= last->row; ++row) {
+    if (IsRowHidden(plan.wbsSheet, row))
       anyHidden = true;
     else
       rows += Wrapped(row);

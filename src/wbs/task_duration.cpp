@@ -1,16 +1,15 @@
 #include "wbs/task_duration.h"
 
 #include "base/day_counting.h"
-#include "frame/addin_state.h"
 #include "base/minute_math.h"
 #include "base/number_text.h"
 #include "wbs/wbs_cells.h"
 
 namespace korvat {
 
-std::string DurationTextOf(const TaskRecord& task) {
-  const WbsSettings* s = State().wbsSettings.get();
-  if (s && s->durationColNo > 0) return WbsRangeText(s->durationColText, task.row);
+std::string DurationTextOf(const BoundPlan& plan, const TaskRecord& task) {
+  const WbsSettings& s = plan.wbsSettings;
+  if (s.durationColNo > 0) return WbsRangeText(plan, s.durationColText, task.row);
   if (task.plannedStart == 0.0 || task.plannedEnd == 0.0) return {};
   const std::int64_t days =
       CountDaysInclusive(WholeDays(task.plannedStart + kTimeGuard), WholeDays(task.plannedEnd - kTimeGuard));

@@ -1,25 +1,22 @@
 // Finding tasks of the table by position, row, number and code.
 
-#include "platform/com.h"
+#include "wbs/task_lookup.h"
 
-#include <algorithm>
-#include "frame/addin_state.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
 #include "wbs/task_code_index.h"
-#include "wbs/task_table.h"
+
+#include <algorithm>
 
 namespace korvat {
 namespace {
-
-std::int64_t FirstRow() { return State().wbsSettings ? State().wbsSettings->firstTaskRow : 0; }
 
 TaskRecord* AtIndex(const TaskTable& table, std::int64_t index) {
   if (index < 0 || index >= table.taskCount) return nullptr;
   return table.tasks.ItemAt(index + 1);
 }
 
-std::int64_t IndexOfTask(const TaskTable& table, const TaskRecord& task) { return task.row - FirstRow(); }
+std::int64_t IndexOfTask(const TaskTable& table, const TaskRecord& task) { return task.row - table.firstRow; }
 
 constexpr OLECHAR kCodeEnds[] = {KV_W(':'), KV_W('|'), KV_W(','), KV_W('_'), KV_W('-'), KV_W('#')};
 
@@ -30,7 +27,7 @@ TaskRecord* LastTask(const TaskTable& table) { return AtIndex(table, table.taskC
 TaskRecord* NextTask(const TaskTable& table, const TaskRecord& task) {
   return AtIndex(table, IndexOfTask(table, task) + 1);
 }
-TaskRecord* TaskAtRow(const TaskTable& table, std::int64_t row) { return AtIndex(table, row - FirstRow()); }
+TaskRecord* TaskAtRow(const TaskTable& table, std::int64_t row) { return AtIndex(table, row - table.firstRow); }
 
 TaskRecord* FindTaskByNumber(const TaskTable& table, std::string_view wbsNumber) {
   return table.tasks.Find(wbsNumber);
@@ -84,9 +81,10 @@ TaskRecord* FindTask(const TaskTable& table, std::string_view reference) {
   return FindTaskByNumber(table, reference);
 }
 
-std::string AncestorRows(const TaskTable& table, std::int64_t row) {
+std::string AncestorRows(const BoundPlan& plan, std::int64_t row) {
+  const TaskTable& table = plan.taskTable;
   std::string rows;
-  const std::string& separator = State().wbsSettings ? State().wbsSettings->wbsNoFormat : std::string();
+  const std::string& separator = plan.wbsSettings.wbsNoFormat;
   const TaskRecord* task = TaskAtRow(table, row);
   // Each step drops one component; the number of components bounds the walk.
   for (int guard = 0; task && task->level != 1 && guard <= kMaxOutlineDepth; ++guard) {

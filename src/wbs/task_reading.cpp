@@ -1,22 +1,17 @@
+#include "wbs/task_reading.h"
+
 #include "automation/host_object.h"
 #include "calendar/calendar_days.h"
-#include "frame/addin_state.h"
 #include "base/column_letters.h"
 #include "base/minute_math.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
 #include "wbs/task_code_index.h"
 #include "wbs/task_duration.h"
-#include "wbs/task_table.h"
 #include "wbs/wbs_cells.h"
 
 namespace korvat {
 namespace {
-
-const WbsSettings& Settings() {
-  static const WbsSettings empty;
-  return State().wbsSettings ? *State().wbsSettings : empty;
-}
 
 using Counters = std::vector<std::array<std::int64_t, kMaxOutlineDepth + 1>>;
 
@@ -25,11 +20,11 @@ using Counters = std::vector<std::array<std::int64_t, kMaxOutlineDepth + 1>>;
 // codes are known for every task as soon as the table is read.
 using NameCells = std::vector<WideText>;
 
-WideText NameCell(std::int64_t row, std::int64_t column) {
+WideText NameCell(const BoundPlan& plan, std::int64_t row, std::int64_t column) {
   WideString text;
   if (row >= 1 && column >= 1) {
     const AutomationObject cell =
-        CellAt(State().wbsSheet.Get(), static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column));
+        CellAt(plan.wbsSheet, static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column));
     GetWideText(cell.Get(), "Value", text);
   }
   return WideText(text.View());
@@ -39,8 +34,8 @@ bool HasTextBeforeTrailingBlanks(const WideText& text) {
   return text.find_last_not_of(KV_W(" \t")) != WideText::npos;
 }
 
-void CountOutline(Counters& counter, NameCells& names, std::int64_t taskCount) {
-  const WbsSettings& s = Settings();
+void CountOutline(const BoundPlan& plan, Counters& counter, NameCells& names, std::int64_t taskCount) {
+  const WbsSettings& s = plan.wbsSettings;
   names.assign(static_cast<std::size_t>((taskCount + 1) * kMaxOutlineDepth), WideText());
   auto name = [&](std::int64_t i, int j) -> WideText& {
     return names[static_cast<std::size_t>(i * kMaxOutlineDepth + j)];
@@ -48,14 +43,14 @@ void CountOutline(Counters& counter, NameCells& names, std::int64_t taskCount) {
   for (std::int64_t i = 0; i <= taskCount; ++i) counter[i].fill(0);
   counter[0][0] = 1;
   if (taskCount > 0)
-    for (int j = 0; j < kMaxOutlineDepth; ++j) name(0, j) = NameCell(s.firstTaskRow, s.taskNameColNo + j);
+    for (int j = 0; j < kMaxOutlineDepth; ++j) name(0, j) = NameCell(plan, s.firstTaskRow, s.taskNameColNo + j);
   for (std::int64_t i = 1; i <= taskCount; ++i) {
-    name(i, 0) = NameCell(s.firstTaskRow + i, s.taskNameColNo);
+    name(i, 0) = NameCell(plan, s.firstTaskRow + i, s.taskNameColNo);
     counter[i][0] = counter[i - 1][0] + (name(i, 0).empty() ? 0 : 1);
   }
   for (int j = 1; j < kMaxOutlineDepth; ++j) {
     for (std::int64_t i = 1; i <= taskCount; ++i) {
-      name(i, j) = NameCell(s.firstTaskRow + i, s.taskNameColNo + j);
+      name(i, j) = NameCell(plan, s.firstTaskRow + i, s.taskNameColNo + j);
       const bool named = HasTextBeforeTrailingBlanks(name(i, j));
       std::int64_t& c = counter[i][j];
       c = counter[i - 1][j] + (named ? 1 : 0);
@@ -64,8 +59,7 @@ void CountOutline(Counters& counter, NameCells& names, std::int64_t taskCount) {
   }
 }
 
-std::string NumberOf(const std::array<std::int64_t, kMaxOutlineDepth + 1>& counter) {
-  const WbsSettings& s = Settings();
+std::string NumberOf(const WbsSettings& s, const std::array<std::int64_t, kMaxOutlineDepth + 1>& counter) {
   std::string number = FormatInteger(s.wbsNoBegin + counter[0] - 1);
   for (int j = 1; j <= kMaxOutlineDepth && counter[j] >= 1; ++j) number += s.wbsNoFormat + FormatInteger(counter[j]);
   return number;
@@ -86,32 +80,34 @@ void MakeAbsolute(double& value, const CalendarDay& day) {
 
 }  // namespace
 
-bool IsTaskRow(std::int64_t row) {
-  const WbsSettings& s = Settings();
+bool IsTaskRow(const BoundPlan& plan, std::int64_t row) {
+  const WbsSettings& s = plan.wbsSettings;
   for (int i = 0; i < kMaxOutlineDepth; ++i)
-    if (!TrimRight(WbsRangeText(ColumnLetters(s.taskNameColNo + i), row)).empty()) return true;
+    if (!TrimRight(WbsRangeText(plan, ColumnLetters(s.taskNameColNo + i), row)).empty()) return true;
   return false;
 }
 
-std::int64_t CountTasks() {
-  const WbsSettings& s = Settings();
+std::int64_t CountTasks(const BoundPlan& plan) {
+  const WbsSettings& s = plan.wbsSettings;
   if (s.taskNameColNo < 1) return 0;
   std::int64_t k = 0;
-  while (k < kMaxTasks && IsTaskRow(s.firstTaskRow + k)) ++k;
+  while (k < kMaxTasks && IsTaskRow(plan, s.firstTaskRow + k)) ++k;
   return k;
 }
 
-void ReadTasks(TaskTable& table) {
-  const WbsSettings& s = Settings();
-  table.taskCount = CountTasks();
+void ReadTasks(BoundPlan& plan) {
+  const WbsSettings& s = plan.wbsSettings;
+  TaskTable& table = plan.taskTable;
+  table.taskCount = CountTasks(plan);
+  table.firstRow = s.firstTaskRow;
   NameCells names;
-  CountOutline(table.outlineCounters, names, table.taskCount);
+  CountOutline(plan, table.outlineCounters, names, table.taskCount);
   GrowPool(table, table.taskCount);
   table.tasks.Clear(false);
   for (std::int64_t i = 0; i < table.taskCount; ++i) {
     TaskRecord& task = *table.pool.ItemAt(i + 1);
     task.row = i + s.firstTaskRow;
-    task.wbsNumber = NumberOf(table.outlineCounters[i]);
+    task.wbsNumber = NumberOf(s, table.outlineCounters[i]);
     task.level = static_cast<std::int64_t>(SplitText(ReplaceText(task.wbsNumber, s.wbsNoFormat, ","), ",").size());
     const std::int64_t depth = task.level < kMaxOutlineDepth ? task.level : kMaxOutlineDepth;
     task.isLeaf = table.outlineCounters[i + 1][depth] == 0 ? 1 : 0;
@@ -122,21 +118,21 @@ void ReadTasks(TaskTable& table) {
   RebuildCodeIndex(table);
 }
 
-void RefreshTask(TaskTable& table, TaskRecord& task) {
-  const WbsSettings& s = Settings();
+void RefreshTask(BoundPlan& plan, TaskRecord& task) {
+  const WbsSettings& s = plan.wbsSettings;
   const std::int64_t row = task.row;
-  WbsRangeWide(ColumnLetters(task.level + s.taskNameColNo - 1), row, task.name);
-  WbsRangeWide(s.taskTypeCol, row, task.taskType);
-  WbsRangeWide(s.resourceCol, row, task.resource);
-  task.pvText = WbsRangeText(s.pvByTaskCol, row);
-  task.acText = WbsRangeText(s.acByTaskCol, row);
-  task.plannedStart = WbsRangeNumber(s.plannedStartDateCol, row);
-  task.plannedEnd = WbsRangeNumber(s.plannedEndDateCol, row);
-  task.actualStart = WbsRangeNumber(s.actualStartDateCol, row);
-  task.actualEnd = WbsRangeNumber(s.actualEndDateCol, row);
-  task.percentText = WbsRangeText(s.percentCompleteCol, row);
-  task.predecessorsText = WbsRangeText(s.predecessorsCol, row);
-  if (const CalendarDay* day = CalendarDayAt(task.dayIndex)) {
+  WbsRangeWide(plan, ColumnLetters(task.level + s.taskNameColNo - 1), row, task.name);
+  WbsRangeWide(plan, s.taskTypeCol, row, task.taskType);
+  WbsRangeWide(plan, s.resourceCol, row, task.resource);
+  task.pvText = WbsRangeText(plan, s.pvByTaskCol, row);
+  task.acText = WbsRangeText(plan, s.acByTaskCol, row);
+  task.plannedStart = WbsRangeNumber(plan, s.plannedStartDateCol, row);
+  task.plannedEnd = WbsRangeNumber(plan, s.plannedEndDateCol, row);
+  task.actualStart = WbsRangeNumber(plan, s.actualStartDateCol, row);
+  task.actualEnd = WbsRangeNumber(plan, s.actualEndDateCol, row);
+  task.percentText = WbsRangeText(plan, s.percentCompleteCol, row);
+  task.predecessorsText = WbsRangeText(plan, s.predecessorsCol, row);
+  if (const CalendarDay* day = CalendarDayAt(plan.calendarDays, task.dayIndex)) {
     MakeAbsolute(task.plannedStart, *day);
     MakeAbsolute(task.plannedEnd, *day);
     MakeAbsolute(task.actualStart, *day);
@@ -145,8 +141,8 @@ void RefreshTask(TaskTable& table, TaskRecord& task) {
     // A time of day without a day is no date.
     task.plannedStart = task.plannedEnd = task.actualStart = task.actualEnd = 0.0;
   }
-  task.durationText = DurationTextOf(task);
-  UpdateTaskCode(table, task);
+  task.durationText = DurationTextOf(plan, task);
+  UpdateTaskCode(plan.taskTable, task);
 }
 
 }  // namespace korvat

@@ -2,24 +2,16 @@
 
 #include "automation/message_box.h"
 #include "calendar/calendar_days.h"
-#include "frame/addin_state.h"
 #include "base/minute_math.h"
 #include "base/number_text.h"
-#include "gantt/status_colouring.h"
-#include "wbs/predecessor_links.h"
 #include "wbs/resource_list.h"
-#include "wbs/rollup_formulas.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
 #include "wbs/task_status.h"
-#include "wbs/task_table.h"
 #include "wbs/wbs_cells.h"
 
 namespace korvat {
 namespace {
-
-const WbsSettings& Settings() {
-  static const WbsSettings empty;
-  return State().wbsSettings ? *State().wbsSettings : empty;
-}
 
 WideText Wide(std::string_view text) { return platform::AnsiToWide(text); }
 
@@ -27,24 +19,25 @@ void Tell(const WideText& text, unsigned flags) { ShowMessageBox(nullptr, text.c
 
 // The time of day in whole seconds, as the minute arithmetic keeps it: taking
 // the fraction of an absolute date-time would carry its rounding into the cell.
-void WriteTimeOfDay(std::int64_t row, std::int64_t column, double value) {
+void WriteTimeOfDay(const BoundPlan& plan, std::int64_t row, std::int64_t column, double value) {
   const TimeParts t = TimePartsOf(value);
   const std::int64_t seconds = (t.hours * 3600 + t.minutes * 60 + t.seconds) % 86400;
-  WriteWbsCell(row, column, FormatDouble(static_cast<double>(seconds) / 86400.0));
+  WriteWbsCell(plan, row, column, FormatDouble(static_cast<double>(seconds) / 86400.0));
 }
 
-void WritePlan(const TaskRecord& task) {
-  const WbsSettings& s = Settings();
-  WriteTimeOfDay(task.row, s.plannedStartDateColNo, task.plannedStart);
-  WriteTimeOfDay(task.row, s.plannedEndDateColNo, task.plannedEnd);
-}
-
-// State of one pass: the current day and whether the user has heard that tasks
-// came before any day.
+// State of one pass: the plan it works on, the current day and whether the
+// user has heard that tasks came before any day.
 struct Pass {
+  BoundPlan& plan;
   const CalendarDay* day = nullptr;
   bool toldNoDay = false;
 };
+
+void WritePlan(const BoundPlan& plan, const TaskRecord& task) {
+  const WbsSettings& s = plan.wbsSettings;
+  WriteTimeOfDay(plan, task.row, s.plannedStartDateColNo, task.plannedStart);
+  WriteTimeOfDay(plan, task.row, s.plannedEndDateColNo, task.plannedEnd);
+}
 
 void TellNoDay(Pass& pass) {
   if (pass.toldNoDay) return;
@@ -74,7 +67,7 @@ bool PlaceTask(Pass& pass, TaskRecord& task, ResourceRecord& resource, double mi
     task.plannedStart = resource.nextFree;
   }
   task.plannedEnd = AddMinutes(task.plannedStart, minutes);
-  WritePlan(task);
+  WritePlan(pass.plan, task);
   resource.nextFree = task.plannedEnd;
   return true;
 }
@@ -94,67 +87,49 @@ void TellMissingResource(TaskRecord& task) {
     Tell(Wide("Please specify resource for task '" + task.wbsNumber) + WideText(task.name.View()) + Wide("'"), 64);
 }
 
-void ScheduleLeaf(Pass& pass, TaskTable& table, TaskRecord& task) {
-  ResourceRecord* resource = FindResource(task.resource.View());
+void ScheduleLeaf(Pass& pass, TaskRecord& task) {
+  ResourceRecord* resource = FindResource(pass.plan.resources, task.resource.View());
   if (!resource) {
     TellMissingResource(task);
     return;
   }
   const double minutes = Val(task.pvText);
-  if (minutes > 0 && Settings().rescheduleMode != 0 && PlaceTask(pass, task, *resource, minutes))
-    RefreshTask(table, task);
+  if (minutes > 0 && pass.plan.wbsSettings.rescheduleMode != 0 && PlaceTask(pass, task, *resource, minutes))
+    RefreshTask(pass.plan, task);
   CheckRelease(task, *resource);
 }
 
 }  // namespace
 
-void WriteDurations(TaskRecord& task) {
+void WriteDurations(const BoundPlan& plan, TaskRecord& task) {
   if (task.isLeaf != 1) return;
-  const WbsSettings& s = Settings();
+  const WbsSettings& s = plan.wbsSettings;
   // The record keeps what the row now holds, so figures computed from it
   // before the next refresh see the same minutes and percent as the sheet.
   if (task.plannedStart != 0.0 && task.plannedEnd != 0.0) {
     task.pvText = FormatInteger(MinutesBetween(task.plannedStart, task.plannedEnd));
-    WriteWbsCell(task.row, s.pvByTaskColNo, task.pvText);
+    WriteWbsCell(plan, task.row, s.pvByTaskColNo, task.pvText);
   }
   if (task.actualStart != 0.0 && task.actualEnd != 0.0) {
     task.acText = FormatInteger(MinutesBetween(task.actualStart, task.actualEnd));
-    WriteWbsCell(task.row, s.acByTaskColNo, task.acText);
+    WriteWbsCell(plan, task.row, s.acByTaskColNo, task.acText);
     task.percentText = "100";
-    WriteWbsCell(task.row, s.percentCompleteColNo, task.percentText);
+    WriteWbsCell(plan, task.row, s.percentCompleteColNo, task.percentText);
   }
 }
 
-namespace {
-
-// The finishing steps on a record that holds its row's current cells.
-void FinishRefreshedRow(TaskTable& table, TaskRecord& task) {
-  WriteWbsCell(task.row, Settings().wbsNoColNo, task.wbsNumber);
-  if (task.isLeaf == 1) ClearLeafFormulas(task);
-  WriteDurations(task);
-  CheckLinks(table, task);
-  ColourTaskRow(task);
-  if (task.level == 1 && task.isLeaf == 0) WriteRollups(table, task);
-}
-
-}  // namespace
-
-void FinishTaskRow(TaskTable& table, TaskRecord& task) {
-  RefreshTask(table, task);
-  FinishRefreshedRow(table, task);
-}
-
-void ScheduleTasks(TaskTable& table) {
-  Pass pass;
+void ScheduleTasks(BoundPlan& plan, RowFinisher finishRow) {
+  Pass pass{plan};
+  const TaskTable& table = plan.taskTable;
   for (TaskRecord* task = FirstTask(table); task; task = NextTask(table, *task)) {
-    RefreshTask(table, *task);
-    if (task->level == 1 && task->isLeaf == 0 && task->dayIndex <= CalendarDayCount()) {
-      pass.day = CalendarDayAt(task->dayIndex);
-      LoadResources();
+    RefreshTask(plan, *task);
+    if (task->level == 1 && task->isLeaf == 0 && task->dayIndex <= CalendarDayCount(plan.calendarDays)) {
+      pass.day = CalendarDayAt(plan.calendarDays, task->dayIndex);
+      LoadResources(plan);
     }
     // The record is current here: the pass re-reads a row whenever it wrote to it.
-    if (task->isLeaf == 1) ScheduleLeaf(pass, table, *task);
-    FinishRefreshedRow(table, *task);
+    if (task->isLeaf == 1) ScheduleLeaf(pass, *task);
+    finishRow(plan, *task);
   }
 }
 

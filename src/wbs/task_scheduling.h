@@ -1,29 +1,30 @@
 #pragma once
-// The scheduling pass over the task table and the finishing of task rows.
+// The scheduling pass over the task table.
 //
 // Each top-level summary task stands for one calendar day (top-level task k for
 // day k); in rescheduling mode the unstarted leaf tasks below it are laid one
 // after another per resource from the day's window start, in sheet order.
 // Dates are written back as times of day.
 
+#include "plan/bound_plan.h"
+
 namespace korvat {
 
-struct TaskTable;
-struct TaskRecord;
+// Finishes one task row whose record holds the row's current cells (numbering,
+// leaf formulas, durations, links, colouring, roll-ups). The pass takes it from
+// its caller: finishing a row colours it, and colouring is drawing, which sits
+// above the planning code.
+using RowFinisher = void (*)(BoundPlan& plan, TaskRecord& task);
 
-// One pass over all tasks in sheet order; rescheduling when the WBS settings'
-// rescheduleMode is not 0. Tells the user about leaf tasks without a usable
-// resource and plans over a resource's release date.
-void ScheduleTasks(TaskTable& table);
-
-// Refreshes the task, writes its WBS number, turns leaf formulas into values,
-// writes the durations, checks its links and colours the row by status; for a
-// top-level summary task it writes the roll-up formulas of its subtree.
-void FinishTaskRow(TaskTable& table, TaskRecord& task);
+// One pass over all tasks in sheet order, rescheduling when the WBS settings'
+// rescheduleMode is not 0, finishing every row with finishRow. Tells the user
+// about leaf tasks without a usable resource and plans over a resource's
+// release date.
+void ScheduleTasks(BoundPlan& plan, RowFinisher finishRow);
 
 // Leaf tasks only: the planned minutes into the PV cell when both planned
 // dates exist; the actual minutes into the AC cell and "100" into the percent
 // cell when both actual dates exist. The record takes the written texts.
-void WriteDurations(TaskRecord& task);
+void WriteDurations(const BoundPlan& plan, TaskRecord& task);
 
 }  // namespace korvat

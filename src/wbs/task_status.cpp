@@ -4,7 +4,7 @@
 #include "base/minute_math.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
-#include "wbs/task_record.h"
+#include "plan/task_record.h"
 
 #include <cmath>
 

@@ -5,7 +5,9 @@
 #include "gantt/gantt_chart.h"
 #include "gantt/gantt_fixture.h"
 #include "korvat/korvat.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
+#include "support/current_plan.h"
 
 #include <algorithm>
 #include <functional>
@@ -29,7 +31,7 @@ PlanTask Leaf(const std::string& name, const std::string& resource, double start
 
 class Bars : public GanttTest {
  protected:
-  void Draw(const PlanWorkbook& plan, int style = 0) {
+  void Draw(const ChartPlan& plan, int style = 0) {
     Open(plan);
     kvUpdateWBS();
     kvDrawGanntChart(style);
@@ -41,7 +43,7 @@ class Bars : public GanttTest {
 };
 
 TEST_F(Bars, PlanBarSpansFromTheStartSlotToTheEndMinuteLessOnePointFive) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {Summary("Day 1"), Leaf("Design", "Alice", HoursMinutes(10, 30), HoursMinutes(11, 0))};
   Draw(plan);
   const host::Shape* bar = Shape("GanntBar6A");
@@ -65,7 +67,7 @@ TEST_F(Bars, PlanBarSpansFromTheStartSlotToTheEndMinuteLessOnePointFive) {
 }
 
 TEST_F(Bars, TaskWithoutPlannedEndGetsAOneMinuteBarAndWithoutStartNothing) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.calendarUnit = 15;  // 3.2 points a minute: one minute less 1.5 points is still a width
   PlanTask open = Leaf("Open", "Alice", HoursMinutes(10, 5), 0);
   open.plannedEnd.reset();
@@ -85,7 +87,7 @@ TEST_F(Bars, TaskWithoutPlannedEndGetsAOneMinuteBarAndWithoutStartNothing) {
 }
 
 TEST_F(Bars, TemplateFollowsCompletionResourceAndLevel) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   PlanTask done = Leaf("Done", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0));
   done.percent = "100";
   plan.tasks = {Summary("Day 1"),
@@ -106,7 +108,7 @@ TEST_F(Bars, TemplateFollowsCompletionResourceAndLevel) {
 }
 
 TEST_F(Bars, StartedTasksGetAFillAPercentLabelAndOffPlanAnActualBar) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   PlanTask half = Leaf("Half", "Alice", HoursMinutes(10, 0), HoursMinutes(11, 0));
   half.actualStart = HoursMinutes(10, 0);
   half.percent = "50";
@@ -180,7 +182,7 @@ Points Outline(int style, double L, double T, double H, double W) {
 class SummaryOutline : public Bars, public testing::WithParamInterface<int> {};
 
 TEST_P(SummaryOutline, IsAHiddenAnchorAndAFreeformOfTheStylesPoints) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   PlanTask started = Leaf("Work", "Alice", HoursMinutes(10, 0), HoursMinutes(12, 0));
   started.actualStart = HoursMinutes(10, 0);
   started.percent = "40";
@@ -213,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, SummaryOutline, testing::Range(1, 7));
 
 TEST_F(Bars, StyleOutsideOneToSixDrawsSummariesAsPlainBars) {
   for (int style : {0, 7, -1}) {
-    PlanWorkbook plan;
+    ChartPlan plan;
     PlanTask started = Leaf("Work", "Alice", HoursMinutes(10, 0), HoursMinutes(12, 0));
     started.actualStart = HoursMinutes(10, 0);
     started.percent = "40";
@@ -230,7 +232,7 @@ TEST_F(Bars, StyleOutsideOneToSixDrawsSummariesAsPlainBars) {
 }
 
 TEST_F(Bars, TaskTypesDrawSymbolsInsteadOfBars) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   PlanTask gate = Leaf("Gate review", "Alice", HoursMinutes(10, 0), HoursMinutes(10, 0));
   gate.type = "Gate";
   PlanTask onPlan = Leaf("Kick-off", "Bob", HoursMinutes(11, 0), HoursMinutes(11, 0));
@@ -267,7 +269,7 @@ TEST_F(Bars, TaskTypesDrawSymbolsInsteadOfBars) {
 }
 
 TEST_F(Bars, FarOffMilestoneStartGetsALinkBetweenItsSymbols) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.calendarUnit = 1;
   plan.days = {PlanDay{.windowStart = HoursMinutes(9, 0), .windowEnd = HoursMinutes(10, 0)}};
   PlanTask milestone = Leaf("Ship", "Alice", HoursMinutes(9, 10), HoursMinutes(9, 10));
@@ -290,12 +292,10 @@ TEST_F(Bars, FarOffMilestoneStartGetsALinkBetweenItsSymbols) {
 }
 
 TEST_F(Bars, NamingSkipsNamesTheSheetAlreadyHolds) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   // Shape names match without regard to case but the chart deletes by its
   // prefix exactly, so these user shapes stay and their names stay taken.
-  plan.extraWbsShapes = {
-      R"({"name": "ganntbar6A", "id": 1, "type": "autoshape", "left": 0, "top": 0, "width": 5, "height": 5})",
-      R"({"name": "GANNTBAR6B", "id": 2, "type": "autoshape", "left": 0, "top": 0, "width": 5, "height": 5})"};
+  plan.extraWbsShapes = {{"ganntbar6A"}, {"GANNTBAR6B"}};
   plan.tasks = {Summary("Day 1"), Leaf("Design", "Alice", HoursMinutes(10, 0), HoursMinutes(11, 0))};
   Draw(plan);
   EXPECT_EQ(ShapeNamesStartingWith("GanntBar6"), (std::vector<std::string>{"GanntBar6C", "GanntBar6D"}));
@@ -305,7 +305,7 @@ TEST_F(Bars, NamingSkipsNamesTheSheetAlreadyHolds) {
 }
 
 TEST_F(Bars, RedrawingLeavesTheSameNames) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   PlanTask started = Leaf("Build", "Bob", HoursMinutes(11, 0), HoursMinutes(12, 0));
   started.actualStart = HoursMinutes(11, 15);
   started.percent = "30";
@@ -325,11 +325,10 @@ TEST_F(Bars, RedrawingLeavesTheSameNames) {
 }
 
 TEST_F(Bars, MissingBarTemplateRefusesToDrawAndKeepsTheSheetsShapes) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.withBarTemplate = false;
   plan.colorUse = 0;
-  plan.extraWbsShapes = {
-      R"({"name": "Notes", "id": 1, "type": "autoshape", "left": 0, "top": 0, "width": 5, "height": 5})"};
+  plan.extraWbsShapes = {{"Notes"}};
   plan.tasks = {Summary("Day 1"), Leaf("Design", "Alice", HoursMinutes(10, 0), HoursMinutes(11, 0))};
   Draw(plan);
   EXPECT_EQ(ShapeNames(), (std::vector<std::string>{"Notes"}));
@@ -338,7 +337,7 @@ TEST_F(Bars, MissingBarTemplateRefusesToDrawAndKeepsTheSheetsShapes) {
 }
 
 TEST_F(Bars, RescheduleDrawsABarNamedAfterTheRowOfEveryPlannedTask) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   auto unplanned = [](const std::string& name, const std::string& resource, const std::string& pv,
                       const std::string& predecessors = "") {
     return PlanTask{.level = 2, .name = name, .resource = resource, .pv = pv, .predecessors = predecessors};
@@ -364,20 +363,20 @@ namespace {
 class RowRedraws : public Bars {};
 
 TEST_F(RowRedraws, DeletingARowsShapesStopsAtTheFirstMissingLetterAndKeepsConnectors) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {Summary("Day 1"), Leaf("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
                 Leaf("Build", "Bob", HoursMinutes(10, 0), HoursMinutes(11, 0))};
   plan.tasks[2].predecessors = "1.1";
   Draw(plan);
-  EXPECT_TRUE(DeleteTaskShapes(7));
+  EXPECT_TRUE(DeleteTaskShapes(CurrentPlan(), 7));
   EXPECT_TRUE(ShapeNamesStartingWith("GanntBar7").empty());
   EXPECT_NE(Shape("TaskConnector7A"), nullptr);
-  EXPECT_FALSE(DeleteTaskShapes(7));
+  EXPECT_FALSE(DeleteTaskShapes(CurrentPlan(), 7));
   EXPECT_EQ(ShapeNamesStartingWith("GanntBar6").size(), 2u);
 }
 
 TEST_F(RowRedraws, RedrawingABranchOrFromARowRestoresTheSameShapes) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {Summary("Day 1"), Leaf("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
                 Leaf("Build", "Bob", HoursMinutes(10, 0), HoursMinutes(11, 0)), Summary("Day 2"),
                 Leaf("Test", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0))};
@@ -389,12 +388,13 @@ TEST_F(RowRedraws, RedrawingABranchOrFromARowRestoresTheSameShapes) {
 
   TaskRecord* build = TaskAtRow(*State().taskTable, 7);
   ASSERT_NE(build, nullptr);
-  RedrawTaskBranch(*build, true);
+  BoundPlan bound = CurrentPlan();
+  RedrawTaskBranch(bound, *build, true);
   std::vector<std::string> afterBranch = ShapeNames();
   std::sort(afterBranch.begin(), afterBranch.end());
   EXPECT_EQ(afterBranch, before);
 
-  RedrawFromRow(6);
+  RedrawFromRow(bound, 6);
   std::vector<std::string> afterRows = ShapeNames();
   std::sort(afterRows.begin(), afterRows.end());
   EXPECT_EQ(afterRows, before);

@@ -13,7 +13,7 @@ constexpr int kDateRow = 2, kHourRow = 3, kMinuteRow = 4;
 
 class CalendarHeader : public GanttTest {
  protected:
-  void Draw(PlanWorkbook plan, int unit) {
+  void Draw(ChartPlan plan, int unit) {
     plan.tasks = {{.level = 1, .name = "Day 1"},
                   {.level = 2, .name = "Work", .resource = "Alice", .pv = "60", .plannedStart = plan.days[0].windowStart,
                    .plannedEnd = plan.days[0].windowStart + HoursMinutes(1, 0)}};
@@ -26,7 +26,7 @@ class CalendarHeader : public GanttTest {
 };
 
 TEST_F(CalendarHeader, HourlyColumnsShowWorkingHoursOnly) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.days = {PlanDay{.day = 7}, PlanDay{.day = 8}};  // 09:00 to 18:00 each
   Draw(plan, 60);
   const int first = kFirstTimelineColumn;  // 2026/12/07 09:00
@@ -55,7 +55,7 @@ TEST_F(CalendarHeader, HourlyColumnsShowWorkingHoursOnly) {
 }
 
 TEST_F(CalendarHeader, DailyColumnsShowEveryDate) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   for (int d : {7, 8, 9}) plan.days.push_back(PlanDay{.day = d, .windowStart = 0, .windowEnd = 0});
   plan.days.erase(plan.days.begin());
   Draw(plan, 1440);
@@ -70,7 +70,7 @@ TEST_F(CalendarHeader, DailyColumnsShowEveryDate) {
 }
 
 TEST_F(CalendarHeader, QuarterHourColumnKeepsAWindowStartBetweenSlotsVisible) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.days = {PlanDay{.day = 7, .windowStart = HoursMinutes(9, 0), .windowEnd = HoursMinutes(10, 0)},
                PlanDay{.day = 8, .windowStart = HoursMinutes(9, 10), .windowEnd = HoursMinutes(10, 0)}};
   Draw(plan, 15);
@@ -88,7 +88,7 @@ TEST_F(CalendarHeader, QuarterHourColumnKeepsAWindowStartBetweenSlotsVisible) {
 }
 
 TEST_F(CalendarHeader, DrawsTheChartAfterTheHeader) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   Draw(plan, 60);
   EXPECT_TRUE(ShapeNamesStartingWith("GanntBar").empty()) << "no task table has been read yet";
   kvUpdateWBS();
@@ -99,7 +99,7 @@ TEST_F(CalendarHeader, DrawsTheChartAfterTheHeader) {
 }
 
 TEST_F(CalendarHeader, UnitBelowOneKeepsTheStoredUnitAndAZeroUnitDrawsNothing) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.calendarUnit = 0;
   Draw(plan, -5);
   EXPECT_EQ(Text(kHourRow, kFirstTimelineColumn), "");

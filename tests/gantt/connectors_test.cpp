@@ -16,7 +16,7 @@ PlanTask Task(const std::string& name, const std::string& resource, double start
 
 class Connectors : public GanttTest {
  protected:
-  void Draw(PlanWorkbook plan) {
+  void Draw(ChartPlan plan) {
     Open(plan);
     kvUpdateWBS();
     kvDrawGanntChart(0);
@@ -43,7 +43,7 @@ class LinkSites : public Connectors, public testing::WithParamInterface<LinkCase
 
 TEST_P(LinkSites, GlueTheConnectorToThePlanBarsOfBothRows) {
   const LinkCase& c = GetParam();
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
                 Task("Build", "Bob", c.successorStart, c.successorStart + HoursMinutes(1, 0), c.predecessors)};
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LinkCase{"1.1XY", HoursMinutes(10, 0), 4, 2, 1}));  // no link type: drawn as FS
 
 TEST_F(Connectors, EveryResolvableItemGetsItsOwnLetter) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("A1: Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
                 Task("Brief", "Bob", HoursMinutes(9, 0), HoursMinutes(10, 0)),
@@ -89,7 +89,7 @@ TEST_F(Connectors, EveryResolvableItemGetsItsOwnLetter) {
 }
 
 TEST_F(Connectors, LinkerColourFlagTakesTheSuccessorsBarColour) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.linkerColor = 1;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("Design", "Bob", HoursMinutes(9, 0), HoursMinutes(10, 0)),
@@ -100,7 +100,7 @@ TEST_F(Connectors, LinkerColourFlagTakesTheSuccessorsBarColour) {
 }
 
 TEST_F(Connectors, RedrawingKeepsOneConnectorPerLink) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
                 Task("Build", "Bob", HoursMinutes(10, 0), HoursMinutes(11, 0), "1.1,1.1")};

@@ -9,10 +9,8 @@
 
 namespace korvat::test {
 
-void GanttTest::Open(const PlanWorkbook& plan, double now) {
-  auto loaded = host::file::LoadWorkbookFromText(plan.ToJson());
-  ASSERT_TRUE(loaded.ok()) << loaded.error;
-  host_ = std::make_unique<host::WorkbookHost>(std::move(loaded.workbook));
+void GanttTest::Open(const ChartPlan& plan, double now) {
+  host_ = std::make_unique<host::WorkbookHost>(plan.Build());
   SetMessageSink([this](const MessageBoxRequest& request) {
     messages_.emplace_back(request.text.begin(), request.text.end());
     return 1;

@@ -3,7 +3,7 @@
 // with message boxes recorded and the clock fixed. Tear-down ends the library
 // and checks that no reference handed out by the host is still held.
 
-#include "gantt/plan_workbook.h"
+#include "gantt/chart_plan.h"
 #include "host/automation/workbook_host.h"
 #include "host/model/worksheet.h"
 
@@ -20,7 +20,7 @@ class GanttTest : public testing::Test {
   void TearDown() override;
 
   // Loads the plan, binds it and fixes now (a DateSerial).
-  void Open(const PlanWorkbook& plan, double now = 46364.5);  // 2026-12-08 12:00
+  void Open(const ChartPlan& plan, double now = 46364.5);  // 2026-12-08 12:00
   void Close();  // kvQuit and release; checks the live objects
 
   host::Worksheet& Wbs() const;

@@ -26,7 +26,7 @@ class ProgressLine : public GanttTest {
 };
 
 TEST_F(ProgressLine, BendsToEachLeafTasksProgress) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   PlanTask behind = Task("Behind", "Alice", HoursMinutes(9, 0), HoursMinutes(11, 0));
   behind.actualStart = HoursMinutes(9, 0);
   behind.percent = "25";
@@ -71,7 +71,7 @@ TEST_F(ProgressLine, BendsToEachLeafTasksProgress) {
 }
 
 TEST_F(ProgressLine, OneLinePerDay) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.days = {PlanDay{.day = 7}, PlanDay{.day = 8}};
   plan.tasks = {{.level = 1, .name = "Day 1"}, Task("Work", "Alice", HoursMinutes(11, 0), HoursMinutes(12, 0))};
   Open(plan, Day1(10, 30));

@@ -26,7 +26,7 @@ class StatusColouring : public GanttTest {
 };
 
 TEST_F(StatusColouring, MarkersShowLateNearlyDoneAndJustStartedTasks) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("Late", HoursMinutes(9, 0), HoursMinutes(10, 0), "0"),
                 Task("Ending", HoursMinutes(10, 0), HoursMinutes(11, 0), "80"),
@@ -56,7 +56,7 @@ TEST_F(StatusColouring, MarkersShowLateNearlyDoneAndJustStartedTasks) {
 }
 
 TEST_F(StatusColouring, ViolatedLinkGetsAFrameAroundThePredecessorsCell) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("First", HoursMinutes(9, 0), HoursMinutes(11, 0)),
                 Task("Too early", HoursMinutes(10, 0), HoursMinutes(12, 0), "", "1.1")};
@@ -74,7 +74,7 @@ TEST_F(StatusColouring, ViolatedLinkGetsAFrameAroundThePredecessorsCell) {
 }
 
 TEST_F(StatusColouring, CompleteRowsTurnGreyWithoutMarkerOrFrame) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("Later", HoursMinutes(13, 0), HoursMinutes(14, 0)),
                 Complete("Done early", HoursMinutes(9, 0), HoursMinutes(10, 0), "1.1")};
@@ -87,7 +87,7 @@ TEST_F(StatusColouring, CompleteRowsTurnGreyWithoutMarkerOrFrame) {
 }
 
 TEST_F(StatusColouring, WithoutTheCompletedFlagACompleteRowKeepsItsFrame) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.colorCompleted = 0;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("Later", HoursMinutes(13, 0), HoursMinutes(14, 0)),
@@ -100,7 +100,7 @@ TEST_F(StatusColouring, WithoutTheCompletedFlagACompleteRowKeepsItsFrame) {
 }
 
 TEST_F(StatusColouring, RepeatedRunsKeepOneMarkerAndFramePerRow) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.tasks = {{.level = 1, .name = "Day 1"},
                 Task("First", HoursMinutes(9, 0), HoursMinutes(11, 0)),
                 Task("Late", HoursMinutes(10, 0), HoursMinutes(12, 0), "0", "1.1")};
@@ -114,7 +114,7 @@ TEST_F(StatusColouring, RepeatedRunsKeepOneMarkerAndFramePerRow) {
 }
 
 TEST_F(StatusColouring, NoMarkersWhenColouringIsOff) {
-  PlanWorkbook plan;
+  ChartPlan plan;
   plan.colorUse = 0;
   plan.tasks = {{.level = 1, .name = "Day 1"}, Task("Late", HoursMinutes(9, 0), HoursMinutes(10, 0), "0")};
   Open(plan, Day1(10, 45));

@@ -4,9 +4,11 @@
 #include "base/number_text.h"
 #include "korvat/korvat.h"
 #include "scenarios/plan_session.h"
-#include "scenarios/plan_workbook.h"
+#include "support/plan_workbook.h"
 #include "wbs/row_filter.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
+#include "support/current_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -128,11 +130,11 @@ TEST(Filter, UpdatesShowAllRowsWhileTheyWorkAndRestoreTheFilter) {
 TEST(Filter, RowSetsMatchWholeRowNumbersOnly) {
   PlanSession s(FilterPlan("0,", false, false), kNow);
   kvUpdateWBS();
-  ApplyFilter(*State().taskTable, ",15,");
+  ApplyFilter(CurrentPlan(), ",15,");
   for (int row = kFirst; row <= kLast; ++row) EXPECT_EQ(s.Hidden(row), row != 15) << row;
-  ApplyFilter(*State().taskTable, "");
+  ApplyFilter(CurrentPlan(), "");
   for (int row = kFirst; row <= kLast; ++row) EXPECT_FALSE(s.Hidden(row));
-  EXPECT_EQ(ReadFilterState(*State().taskTable), "");
+  EXPECT_EQ(ReadFilterState(CurrentPlan()), "");
   EXPECT_EQ(SuccessorRows(*State().taskTable, 7), ",12,");
   EXPECT_EQ(s.Close(), 0);
 }

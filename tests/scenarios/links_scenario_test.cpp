@@ -3,8 +3,9 @@
 #include "frame/addin_state.h"
 #include "korvat/korvat.h"
 #include "scenarios/plan_session.h"
-#include "scenarios/plan_workbook.h"
-#include "wbs/task_table.h"
+#include "support/plan_workbook.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
 
 #include <gtest/gtest.h>
 

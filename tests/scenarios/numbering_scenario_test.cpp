@@ -3,8 +3,10 @@
 #include "frame/addin_state.h"
 #include "korvat/korvat.h"
 #include "scenarios/plan_session.h"
-#include "scenarios/plan_workbook.h"
-#include "wbs/task_table.h"
+#include "support/plan_workbook.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
+#include "support/current_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -105,8 +107,8 @@ TEST(Numbering, TaskCodesAndLookups) {
   EXPECT_EQ(FindTask(table, "1.2"), TaskAtRow(table, 8));
   EXPECT_EQ(FindTaskByNumber(table, "1.4"), TaskAtRow(table, 10));
   EXPECT_EQ(FindTask(table, "nothing"), nullptr);
-  EXPECT_EQ(AncestorRows(table, 8), "6,");
-  EXPECT_EQ(AncestorRows(table, 6), "");
+  EXPECT_EQ(AncestorRows(CurrentPlan(), 8), "6,");
+  EXPECT_EQ(AncestorRows(CurrentPlan(), 6), "");
   EXPECT_EQ(TaskAtRow(table, 5), nullptr);
   EXPECT_EQ(TaskAtRow(table, 11), nullptr);
   EXPECT_EQ(NextTask(table, *LastTask(table)), nullptr);

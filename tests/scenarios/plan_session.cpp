@@ -8,7 +8,8 @@
 #include "korvat/korvat.h"
 #include "wbs/resource_list.h"
 #include "wbs/task_scheduling.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -70,16 +71,7 @@ std::string PlanSession::Formula(int row, int col) { return Wbs().Formula(row, c
 
 bool PlanSession::Hidden(int row) { return Wbs().Rows().Hidden(row); }
 
-void PlanSession::Reschedule() {
-  LoadAllSettings();
-  LoadResources();
-  WbsSettings& settings = *State().wbsSettings;
-  const std::int64_t mode = settings.rescheduleMode;
-  settings.rescheduleMode = 1;
-  ReadTasks(*State().taskTable);
-  ScheduleTasks(*State().taskTable);
-  settings.rescheduleMode = mode;
-}
+void PlanSession::Reschedule() { kvWBSReschedule(); }
 
 std::unique_ptr<Workbook> LoadSample() {
   const char* examples = std::getenv("KORVAT_EXAMPLES");

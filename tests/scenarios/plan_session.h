@@ -41,7 +41,7 @@ class PlanSession {
   std::string Formula(int row, int col);
   bool Hidden(int row);
 
-  // The steps of the rescheduling export without its drawing.
+  // kvWBSReschedule.
   void Reschedule();
 
  private:

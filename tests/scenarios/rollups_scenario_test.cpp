@@ -3,7 +3,7 @@
 #include "frame/addin_state.h"
 #include "korvat/korvat.h"
 #include "scenarios/plan_session.h"
-#include "scenarios/plan_workbook.h"
+#include "support/plan_workbook.h"
 #include "wbs/rollup_formulas.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,9 @@
 #include "frame/addin_state.h"
 #include "korvat/korvat.h"
 #include "scenarios/plan_session.h"
-#include "scenarios/plan_workbook.h"
-#include "wbs/task_table.h"
+#include "support/plan_workbook.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -65,8 +66,12 @@ TEST(SamplePlan, CompletedTasksWithTheirSummaries) {
   for (int row = 6; row <= 65; ++row) {
     const TaskRecord* task = TaskAtRow(*State().taskTable, row);
     if (!s.Hidden(row)) ++shown;
-    if (task->isLeaf && task->dayIndex <= 3) EXPECT_FALSE(s.Hidden(row)) << row;
-    if (task->dayIndex > 4) EXPECT_TRUE(s.Hidden(row)) << row;
+    if (task->isLeaf && task->dayIndex <= 3) {
+      EXPECT_FALSE(s.Hidden(row)) << row;
+    }
+    if (task->dayIndex > 4) {
+      EXPECT_TRUE(s.Hidden(row)) << row;
+    }
   }
   EXPECT_GT(shown, 15);
   EXPECT_EQ(s.Close(), 0);

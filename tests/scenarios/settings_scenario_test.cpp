@@ -9,10 +9,12 @@
 #include "frame/settings_loading.h"
 #include "korvat/korvat.h"
 #include "scenarios/plan_session.h"
-#include "scenarios/plan_workbook.h"
+#include "support/plan_workbook.h"
 #include "wbs/resource_list.h"
 #include "wbs/table_extent.h"
-#include "wbs/task_table.h"
+#include "wbs/task_lookup.h"
+#include "wbs/task_reading.h"
+#include "support/current_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +28,10 @@ TEST(Settings, ReadsEverySettingAndDerivesTheFrame) {
   plan.Setting("WSLastCol", "XFD").Setting("WSFirstTaskRow", "  12abc").Setting("WSAutoUpdateMode", "&H1F");
   plan.Day(kDay1, Clock(8, 0), Clock(17, 0)).Day(kDay1 + 1, Clock(9, 0), Clock(18, 0));
   PlanSession s(plan.Take(), kDay1);
+  BoundPlan p = CurrentPlan();
   State().wbsSettings->savedFilter = ",7,";
   State().wbsSettings->rescheduleMode = 1;
-  LoadAllSettings();
+  LoadAllSettings(p);
   const WbsSettings& w = *State().wbsSettings;
   EXPECT_EQ(w.lastColNo, 16384);
   EXPECT_EQ(w.firstTaskRow, 12);
@@ -52,7 +55,7 @@ TEST(Settings, ReadsEverySettingAndDerivesTheFrame) {
   EXPECT_EQ(State().calendarSettings->CSCalendarUnit, 60);
   EXPECT_EQ(State().calendarSettings->templateTopRow, 20);
   EXPECT_EQ(State().calendarSettings->templateBodyRow, 23);
-  EXPECT_EQ(CalendarDayCount(), 2);  // loading twice leaves one entry per row
+  EXPECT_EQ(CalendarDayCount(p.calendarDays), 2);  // loading twice leaves one entry per row
   EXPECT_EQ(s.Close(), 0);
 }
 
@@ -96,14 +99,15 @@ TEST(Settings, LastTableRowScanIsBounded) {
   PlanWorkbook plan;
   for (int i = 0; i < 4; ++i) plan.Task({1, "T"});
   PlanSession s(plan.Take(), kDay1);
-  LoadAllSettings();
+  BoundPlan p = CurrentPlan();
+  LoadAllSettings(p);
   EXPECT_EQ(State().wbsSettings->lastTableRow, 9);
   // Bordered to far below: the scan ends with the table's capacity.
   for (int row = 10; row < 10020; ++row) s.Wbs().MutableStyle(row, 23)->border(host::Edge::Right).lineStyle = 1;
-  EXPECT_EQ(FindLastTableRow(), PlanWorkbook::kFirstRow + kMaxTasks - 1);
+  EXPECT_EQ(FindLastTableRow(p), PlanWorkbook::kFirstRow + kMaxTasks - 1);
   State().wbsSettings->lastCol.clear();
   State().wbsSettings->lastColNo = 0;
-  EXPECT_EQ(FindLastTableRow(), PlanWorkbook::kFirstRow - 1);
+  EXPECT_EQ(FindLastTableRow(p), PlanWorkbook::kFirstRow - 1);
   EXPECT_EQ(s.Close(), 0);
 }
 
@@ -112,11 +116,12 @@ TEST(Settings, ACalendarUnitOfZeroDividesNothingAndIsRefusedForDrawing) {
   plan.Setting("CSCalendarUnit", "0");
   plan.Day(kDay1, Clock(8, 0), Clock(17, 0));
   PlanSession s(plan.Take(), kDay1);
-  LoadAllSettings();
+  BoundPlan p = CurrentPlan();
+  LoadAllSettings(p);
   EXPECT_EQ(State().wbsSettings->lastTimelineColumn, State().wbsSettings->firstTimelineColumn);
-  EXPECT_EQ(TimelineColumnOf(kDay1 + Clock(12, 0)), 25);
-  EXPECT_EQ(TimeSlotRect(6, kDay1 + Clock(12, 0)).width, 0.0);
-  EXPECT_FALSE(CalendarUnitUsable());
+  EXPECT_EQ(TimelineColumnOf(p, kDay1 + Clock(12, 0)), 25);
+  EXPECT_EQ(TimeSlotRect(p, 6, kDay1 + Clock(12, 0)).width, 0.0);
+  EXPECT_FALSE(CalendarUnitUsable(p.calendarSettings));
   ASSERT_EQ(s.boxes.size(), 1u);
   EXPECT_EQ(s.boxes[0].flags, 48u);
   EXPECT_NE(s.boxes[0].text.find("CSCalendarUnit"), std::string::npos);
@@ -128,13 +133,14 @@ TEST(Calendar, TimelineMappingOfAnHourlyUnit) {
   PlanWorkbook plan;
   plan.Day(kApr1, Clock(9, 0), Clock(18, 0)).Day(kApr1 + 1, Clock(9, 0), Clock(18, 0));
   PlanSession s(plan.Take(), kApr1);
-  LoadAllSettings();
-  EXPECT_TRUE(CalendarUnitUsable());
+  BoundPlan p = CurrentPlan();
+  LoadAllSettings(p);
+  EXPECT_TRUE(CalendarUnitUsable(p.calendarSettings));
   const std::int32_t first = 25;
-  EXPECT_EQ(TimelineColumnOf(kApr1 + Clock(10, 30)), first + 1);
-  EXPECT_EQ(TimelineColumnOf(kApr1 - 3), first);
-  EXPECT_EQ(TimelineColumnOf(kApr1 + 9), State().wbsSettings->lastTimelineColumn);
-  const SlotRect slot = TimeSlotRect(6, kApr1 + Clock(10, 30));
+  EXPECT_EQ(TimelineColumnOf(p, kApr1 + Clock(10, 30)), first + 1);
+  EXPECT_EQ(TimelineColumnOf(p, kApr1 - 3), first);
+  EXPECT_EQ(TimelineColumnOf(p, kApr1 + 9), State().wbsSettings->lastTimelineColumn);
+  const SlotRect slot = TimeSlotRect(p, 6, kApr1 + Clock(10, 30));
   const double left = s.Wbs().ColumnLeft(first + 1), width = s.Wbs().ColumnWidth(first + 1);
   EXPECT_DOUBLE_EQ(slot.left, left + width / 2);
   EXPECT_DOUBLE_EQ(slot.width, width / 60 - 1.5);
@@ -147,14 +153,15 @@ TEST(Calendar, DayListLookups) {
   PlanWorkbook plan;
   plan.Day(kDay1, Clock(8, 0), Clock(17, 0)).Day(kDay1, Clock(9, 0), Clock(10, 0)).Day(kDay1 + 1, 0.25, 0.5);
   PlanSession s(plan.Take(), kDay1);
-  LoadCalendarDays();
-  LoadCalendarDays();
-  ASSERT_EQ(CalendarDayCount(), 3);
-  EXPECT_DOUBLE_EQ(FindCalendarDay("2026/12/01")->windowStart, kDay1 + Clock(8, 0));  // the upper row
-  EXPECT_EQ(FindCalendarDay("2026/12/03"), nullptr);
-  EXPECT_EQ(CalendarDayAt(13), LastCalendarDay());
-  EXPECT_EQ(CalendarDayAt(0), nullptr);
-  EXPECT_EQ(CalendarDayAt(1), FirstCalendarDay());
+  BoundPlan p = CurrentPlan();
+  LoadCalendarDays(p.workbook, p.calendarDays);
+  LoadCalendarDays(p.workbook, p.calendarDays);
+  ASSERT_EQ(CalendarDayCount(p.calendarDays), 3);
+  EXPECT_DOUBLE_EQ(FindCalendarDay(p.calendarDays, "2026/12/01")->windowStart, kDay1 + Clock(8, 0));  // the upper row
+  EXPECT_EQ(FindCalendarDay(p.calendarDays, "2026/12/03"), nullptr);
+  EXPECT_EQ(CalendarDayAt(p.calendarDays, 13), LastCalendarDay(p.calendarDays));
+  EXPECT_EQ(CalendarDayAt(p.calendarDays, 0), nullptr);
+  EXPECT_EQ(CalendarDayAt(p.calendarDays, 1), FirstCalendarDay(p.calendarDays));
   EXPECT_EQ(s.Close(), 0);
 }
 
@@ -173,16 +180,17 @@ TEST(Resources, ReadFromRowFourToTheFirstEmptyName) {
   PlanWorkbook plan;
   plan.Resource("R1", "Anna").Resource("R2", "anna", kDay1 + 3).Resource("R3", "Ben", kDay1 + Clock(12, 0));
   PlanSession s(plan.Take(), kDay1);
+  BoundPlan p = CurrentPlan();
   s.Sheet("wsResource").SetValue(8, 3, CellValue::Text("After the gap"));
-  LoadResources();
+  LoadResources(p);
   EXPECT_EQ(State().resources.Count(), 3);
-  EXPECT_EQ(FirstResource()->code, "R1");
-  EXPECT_EQ(FindResource(KV_W("anna"))->code, "R2");  // names match case-sensitively
-  EXPECT_EQ(FindResource(KV_W("Anna"))->code, "R1");
-  EXPECT_EQ(FindResource(KV_W("After the gap")), nullptr);
-  EXPECT_DOUBLE_EQ(FindResource(KV_W("anna"))->releaseDate, kDay1 + 4);  // to the end of that day
-  EXPECT_DOUBLE_EQ(FindResource(KV_W("Ben"))->releaseDate, kDay1 + Clock(12, 0));
-  EXPECT_EQ(FindResource(KV_W("Anna"))->releaseDate, 0.0);
+  EXPECT_EQ(FirstResource(p.resources)->code, "R1");
+  EXPECT_EQ(FindResource(p.resources, KV_W("anna"))->code, "R2");  // names match case-sensitively
+  EXPECT_EQ(FindResource(p.resources, KV_W("Anna"))->code, "R1");
+  EXPECT_EQ(FindResource(p.resources, KV_W("After the gap")), nullptr);
+  EXPECT_DOUBLE_EQ(FindResource(p.resources, KV_W("anna"))->releaseDate, kDay1 + 4);  // to the end of that day
+  EXPECT_DOUBLE_EQ(FindResource(p.resources, KV_W("Ben"))->releaseDate, kDay1 + Clock(12, 0));
+  EXPECT_EQ(FindResource(p.resources, KV_W("Anna"))->releaseDate, 0.0);
   EXPECT_EQ(s.Close(), 0);
 }
 

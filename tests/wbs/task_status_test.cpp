@@ -1,7 +1,7 @@
 // What a task record says about its task, at a fixed present moment.
 
 #include "base/clock.h"
-#include "wbs/task_record.h"
+#include "plan/task_record.h"
 #include "wbs/task_status.h"
 
 #include <gtest/gtest.h>
