@@ -94,14 +94,8 @@ int PrintMessage(const MessageBoxRequest& request) {
 
 // The range an event export receives: the address on the sheet whose code name is wsWBS.
 AutomationObject WbsRange(IDispatch* workbook, const std::string& address) {
-  ComRef<IEnumVARIANT> sheets;
-  if (FAILED(EnumBegin(sheets.Put(), workbook, KV_W(".Worksheets")))) return {};
-  for (;;) {
-    IDispatch* next = nullptr;
-    if (EnumNextObject(sheets.Get(), &next) != S_OK) return {};
-    AutomationObject sheet(next);
-    if (GetCodeName(sheet.Get()) == "wsWBS") return RangeAt(sheet.Get(), address);
-  }
+  const AutomationObject sheet = FindWorksheetByCodeName(workbook, "wsWBS");
+  return RangeAt(sheet.Get(), address);
 }
 
 bool RunCalls(const std::vector<ParsedCall>& calls, IDispatch* workbook) {
@@ -145,7 +139,7 @@ int RunWorkbook(const RunOptions& options) {
   host::WorkbookHost host(std::move(loaded.workbook));
   const MessageSink previousSink = SetMessageSink(PrintMessage);
 
-  AutomationObject workbook(host.NewWorkbookObject());
+  AutomationObject workbook = AutomationObject::TakeOver(host.NewWorkbookObject());
   IDispatch* book = workbook.Get();
   kvInit();
   kvSetWorkBook(&book);

@@ -1,6 +1,7 @@
 #include "automation/call_error.h"
 
 #include "automation/message_box.h"
+#include "platform/bstr_owner.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,19 +21,20 @@ void CopyCut(OLECHAR* target, std::size_t capacity, const OLECHAR* source) {
   target[i] = 0;
 }
 
+// The record and EXCEPINFO hold plain BSTR fields; freeing one leaves it null.
+void FreeString(BSTR& text) { BstrOwner::TakeOver(std::exchange(text, nullptr)); }
+
 void FreeRecordStrings(CallErrorRecord& record) {
-  SysFreeString(record.description);
-  SysFreeString(record.source);
-  SysFreeString(record.helpFile);
-  record.description = record.source = record.helpFile = nullptr;
+  FreeString(record.description);
+  FreeString(record.source);
+  FreeString(record.helpFile);
 }
 
 void FreeExcepInfoStrings(EXCEPINFO* info) {
   if (!info) return;
-  SysFreeString(info->bstrDescription);
-  SysFreeString(info->bstrSource);
-  SysFreeString(info->bstrHelpFile);
-  info->bstrDescription = info->bstrSource = info->bstrHelpFile = nullptr;
+  FreeString(info->bstrDescription);
+  FreeString(info->bstrSource);
+  FreeString(info->bstrHelpFile);
 }
 
 CallErrorRecord* RecordForFailure() {
@@ -186,11 +188,11 @@ HRESULT FormatErrorText(CallErrorRecord* record, OLECHAR* buffer, UINT length, i
     if (record->code == DISP_E_EXCEPTION && record->exceptionCode != 0)
       shownCode = static_cast<std::uint32_t>(record->exceptionCode);
     if (IsEmptyText(record->source)) {
-      SysFreeString(record->source);
+      FreeString(record->source);
       record->source = SysAllocString(record->dispatchError ? KV_W("IDispatch Interface") : KV_W("Application"));
     }
     if (IsEmptyText(record->description)) {
-      SysFreeString(record->description);
+      FreeString(record->description);
       const WideText composed = ComposeDescription(*record).substr(0, 255);
       record->description = SysAllocStringLen(composed.data(), static_cast<UINT>(composed.size()));
     }

@@ -2,6 +2,9 @@
 
 #include "automation/call_error.h"
 #include "automation/date_conversion.h"
+#include "platform/bstr_owner.h"
+#include "platform/com_ref.h"
+#include "platform/variant_owner.h"
 
 #include <atomic>
 #include <cstring>
@@ -13,33 +16,38 @@ std::atomic<bool> wideText{false};
 
 constexpr WORD kGetFlags = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
 
-// The arguments of one segment, in the order Invoke expects (last placeholder first).
+// The arguments of one segment, in the order Invoke expects (last placeholder
+// first). The slots are the plain VARIANTs Invoke reads; the strings the layer
+// allocates for them ("S", "s") are owned beside them and freed with the array.
 class ArgumentArray {
  public:
   ArgumentArray() {
     for (VARIANT& v : slots_) VariantInit(&v);
   }
-  ~ArgumentArray() { ClearOwned(); }
   ArgumentArray(const ArgumentArray&) = delete;
   ArgumentArray& operator=(const ArgumentArray&) = delete;
 
   bool Full() const { return lowest_ == 0; }
   // The next slot, from the end backwards.
   VARIANT& Next() { return slots_[--lowest_]; }
-  void MarkOwned() { owned_[lowest_] = true; }
+  // The current slot holds this string, which the array keeps until it is cleared.
+  void Own(BstrOwner text) {
+    slots_[lowest_].bstrVal = text.Get();
+    owned_[lowest_] = std::move(text);
+  }
   UINT Count() const { return static_cast<UINT>(kMaxPlaceholders - lowest_); }
   VARIANT* First() { return Count() ? &slots_[lowest_] : nullptr; }
 
   void ClearOwned() {
     for (int i = lowest_; i < kMaxPlaceholders; ++i) {
-      if (owned_[i]) VariantClear(&slots_[i]);
-      owned_[i] = false;
+      owned_[i].Reset();
+      VariantInit(&slots_[i]);
     }
   }
 
  private:
   VARIANT slots_[kMaxPlaceholders];
-  bool owned_[kMaxPlaceholders] = {};
+  BstrOwner owned_[kMaxPlaceholders];
   int lowest_ = kMaxPlaceholders;
 };
 
@@ -58,9 +66,9 @@ HRESULT DateArgument(HRESULT converted, double date, VARIANT& v) {
   return S_OK;
 }
 
-// Fills v from the argument list for one placeholder letter.
-HRESULT BuildArgument(OLECHAR letter, va_list* args, VARIANT& v, bool& owned) {
-  owned = false;
+// Fills v from the argument list for one placeholder letter; a string the layer
+// allocates for it goes to owned.
+HRESULT BuildArgument(OLECHAR letter, va_list* args, VARIANT& v, BstrOwner& owned) {
   if (letter == u'T') letter = WideTextMode() ? u'S' : u's';
   switch (letter) {
     case u'd': v.vt = VT_I4; v.lVal = va_arg(*args, std::int32_t); return S_OK;
@@ -91,19 +99,14 @@ HRESULT BuildArgument(OLECHAR letter, va_list* args, VARIANT& v, bool& owned) {
       const OLECHAR* text = va_arg(*args, const OLECHAR*);
       v.vt = VT_BSTR;
       v.bstrVal = nullptr;
-      if (text && !(v.bstrVal = SysAllocString(text))) return E_OUTOFMEMORY;
-      owned = true;
+      if (text && !(owned = BstrOwner::Copy(WideView(text)))) return E_OUTOFMEMORY;
       return S_OK;
     }
     case u's': {
       const char* text = va_arg(*args, const char*);
       v.vt = VT_BSTR;
       v.bstrVal = nullptr;
-      if (text) {
-        const WideText wide = platform::AnsiToWide(text);
-        if (!(v.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size())))) return E_OUTOFMEMORY;
-      }
-      owned = true;
+      if (text && !(owned = BstrOwner::Copy(platform::AnsiToWide(text)))) return E_OUTOFMEMORY;
       return S_OK;
     }
     case u't': {
@@ -141,9 +144,9 @@ HRESULT CreateArgumentArray(const OLECHAR* segment, OLECHAR* name, ArgumentArray
       break;
     }
     VARIANT& slot = arguments.Next();
-    bool owned = false;
+    BstrOwner owned;
     hr = BuildArgument(letter, args, slot, owned);
-    if (owned) arguments.MarkOwned();
+    if (owned) arguments.Own(std::move(owned));
   }
   if (FAILED(hr)) arguments.ClearOwned();
   return ExitCall({hr, KV_W("CreateArgumentArray"), segment, name});
@@ -180,29 +183,24 @@ HRESULT InternalInvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispat
   arguments.ClearOwned();
   if (SUCCEEDED(hr) && result && returnType != VT_EMPTY && result->vt != returnType) {
     hr = VariantChangeType(result, result, VARIANT_ALPHABOOL, returnType);
-    if (FAILED(hr)) VariantClear(result);
+    if (FAILED(hr)) VariantOwner::Discard(*result);
   }
   return ExitCall({hr, KV_W("InternalInvokeV"), segment, name});
 }
 
 // Walks every segment but the last; on success current holds a reference to the
 // object the last segment acts on and rest points at that segment.
-HRESULT TraverseSubObjects(IDispatch*& current, OLECHAR*& rest, va_list* args) {
+HRESULT TraverseSubObjects(ComRef<IDispatch>& current, OLECHAR*& rest, va_list* args) {
   EnterCall();
   HRESULT hr = S_OK;
   while (OLECHAR* dot = FindDot(rest)) {
     *dot = 0;
-    VARIANT next;
-    VariantInit(&next);
-    hr = InternalInvokeV(kGetFlags, VT_DISPATCH, &next, current, rest, args);
-    current->Release();
-    current = nullptr;
+    VariantOwner next;
+    hr = InternalInvokeV(kGetFlags, VT_DISPATCH, next.Get(), current.Get(), rest, args);
+    current.Reset();
     if (FAILED(hr)) return ExitCall({hr, KV_W("TraverseSubObjects"), rest, rest});
-    if (!next.pdispVal) {
-      VariantClear(&next);
-      return ExitCall({E_NOINTERFACE, KV_W("TraverseSubObjects"), rest, rest});
-    }
-    current = next.pdispVal;  // the reference moves out of the VARIANT
+    if (!next->pdispVal) return ExitCall({E_NOINTERFACE, KV_W("TraverseSubObjects"), rest, rest});
+    current = ComRef<IDispatch>(next.Detach().pdispVal);  // the reference moves out of the VARIANT
     rest = dot + 1;
   }
   return ExitCall({hr, KV_W("TraverseSubObjects"), rest, rest});
@@ -235,8 +233,10 @@ bool ResultTypeOf(const OLECHAR* resultType, ResultForm& form) {
   }
 }
 
-// Stores the converted value through result; on failure stores nothing and clears value.
-HRESULT StoreResult(const ResultForm& form, VARIANT& value, void* result) {
+// Stores the converted value through result, handing out what the letter hands
+// out; on failure stores nothing. value keeps what was not handed out.
+HRESULT StoreResult(const ResultForm& form, VariantOwner& owner, void* result) {
+  const VARIANT& value = *owner;
   switch (form.letter) {
     case u'd': *static_cast<std::int32_t*>(result) = value.lVal; return S_OK;
     case u'u': *static_cast<std::uint32_t*>(result) = value.ulVal; return S_OK;
@@ -247,19 +247,18 @@ HRESULT StoreResult(const ResultForm& form, VARIANT& value, void* result) {
       *static_cast<std::intptr_t*>(result) =
           sizeof(void*) == 8 ? static_cast<std::intptr_t>(value.llVal) : static_cast<std::intptr_t>(value.lVal);
       return S_OK;
-    case u'v': *static_cast<VARIANT*>(result) = value; return S_OK;
-    case u'B': case u'S': *static_cast<BSTR*>(result) = value.bstrVal; return S_OK;
+    case u'v': *static_cast<VARIANT*>(result) = owner.Detach(); return S_OK;
+    case u'B': case u'S': *static_cast<BSTR*>(result) = owner.Detach().bstrVal; return S_OK;
     case u'o': case u'O':
       if (!value.punkVal) return E_NOINTERFACE;
-      *static_cast<IUnknown**>(result) = value.punkVal;
+      *static_cast<IUnknown**>(result) = owner.Detach().punkVal;
       return S_OK;
     case u's': {
       const std::string narrow = platform::WideToAnsi(WideView(value.bstrVal ? value.bstrVal : KV_W(""),
                                                                SysStringLen(value.bstrVal)));
-      BSTR bytes = SysAllocStringByteLen(narrow.data(), static_cast<UINT>(narrow.size()));
+      BstrOwner bytes = BstrOwner::CopyBytes(narrow);
       if (!bytes) return E_OUTOFMEMORY;
-      VariantClear(&value);
-      *static_cast<char**>(result) = reinterpret_cast<char*>(bytes);
+      *static_cast<char**>(result) = reinterpret_cast<char*>(bytes.Detach());
       return S_OK;
     }
     case u't': {
@@ -282,11 +281,6 @@ HRESULT StoreResult(const ResultForm& form, VARIANT& value, void* result) {
     }
   }
   return E_INVALIDARG;
-}
-
-// Ownership of the stored value passes to the caller for these letters.
-bool HandsOutValue(OLECHAR letter) {
-  return letter == u'v' || letter == u'B' || letter == u'S' || letter == u'o' || letter == u'O';
 }
 
 }  // namespace
@@ -312,13 +306,10 @@ HRESULT InvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* obje
   OLECHAR buffer[kMaxPathLength + 1];
   std::memcpy(buffer, path, (length + 1) * sizeof(OLECHAR));
   OLECHAR* rest = buffer[0] == u'.' ? buffer + 1 : buffer;
-  IDispatch* current = object;
-  current->AddRef();
+  object->AddRef();
+  ComRef<IDispatch> current(object);
   HRESULT hr = TraverseSubObjects(current, rest, args);
-  if (SUCCEEDED(hr)) {
-    hr = InternalInvokeV(flags, returnType, result, current, rest, args);
-    current->Release();
-  }
+  if (SUCCEEDED(hr)) hr = InternalInvokeV(flags, returnType, result, current.Get(), rest, args);
   return ExitCall({hr, KV_W("InvokeV"), path, path});
 }
 
@@ -343,13 +334,9 @@ HRESULT GetValueV(const OLECHAR* resultType, void* result, IDispatch* object, co
   EnterCall();
   ResultForm form{};
   if (!result || !ResultTypeOf(resultType, form)) return ExitCall({E_INVALIDARG, KV_W("GetValueV"), path, path});
-  VARIANT value;
-  VariantInit(&value);
-  HRESULT hr = InvokeV(kGetFlags, form.type, &value, object, path, args);
-  if (SUCCEEDED(hr)) {
-    hr = StoreResult(form, value, result);
-    if (FAILED(hr) || !HandsOutValue(form.letter)) VariantClear(&value);
-  }
+  VariantOwner value;
+  HRESULT hr = InvokeV(kGetFlags, form.type, value.Get(), object, path, args);
+  if (SUCCEEDED(hr)) hr = StoreResult(form, value, result);
   return ExitCall({hr, KV_W("GetValueV"), path, path});
 }
 
@@ -402,30 +389,27 @@ HRESULT EnumBeginV(IEnumVARIANT** enumerator, IDispatch* object, const OLECHAR* 
   EnterCall();
   const CallExit failed{E_INVALIDARG, KV_W("EnumBeginV"), path, path};
   if (!enumerator || !object) return ExitCall(failed);
-  IDispatch* collection = object;
+  ComRef<IDispatch> obtained;  // the collection when the path names one
   if (path) {
-    collection = nullptr;
-    const HRESULT hr = GetValueV(KV_W("o"), &collection, object, path, args);
+    const HRESULT hr = GetValueV(KV_W("o"), obtained.Put(), object, path, args);
     if (FAILED(hr)) return ExitCall({hr, KV_W("EnumBeginV"), path, path});
   }
-  VARIANT result;
-  VariantInit(&result);
+  IDispatch* collection = path ? obtained.Get() : object;
+  VariantOwner result;
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   EXCEPINFO info;
   std::memset(&info, 0, sizeof info);
   UINT argumentError = 0;
-  HRESULT hr = collection->Invoke(DISPID_NEWENUM, IID_NULL, LOCALE_USER_DEFAULT, kGetFlags, &none, &result, &info,
-                                  &argumentError);
-  if (path) collection->Release();
+  HRESULT hr = collection->Invoke(DISPID_NEWENUM, IID_NULL, LOCALE_USER_DEFAULT, kGetFlags, &none, result.Get(),
+                                  &info, &argumentError);
+  obtained.Reset();
   if (FAILED(hr))
     return ExitCall({hr, KV_W("EnumBeginV"), path, KV_W("_NewEnum"), true, &info, argumentError});
-  if ((result.vt != VT_DISPATCH && result.vt != VT_UNKNOWN) || !result.punkVal) {
-    VariantClear(&result);
+  if ((result.Type() != VT_DISPATCH && result.Type() != VT_UNKNOWN) || !result->punkVal)
     return ExitCall({E_NOINTERFACE, KV_W("EnumBeginV"), path, KV_W("_NewEnum"), false, &info});
-  }
   IEnumVARIANT* found = nullptr;
-  hr = result.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&found));
-  VariantClear(&result);
+  hr = result->punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&found));
+  result.Reset();
   if (SUCCEEDED(hr)) *enumerator = found;
   return ExitCall({hr, KV_W("EnumBeginV"), path, KV_W("_NewEnum"), false, &info});
 }
@@ -444,15 +428,11 @@ HRESULT EnumNextObject(IEnumVARIANT* enumerator, IDispatch** object) {
   const OLECHAR* kName = KV_W("EnumNextObject");
   const OLECHAR* kMember = KV_W("Enumerator");
   if (!enumerator || !object) return ExitCall({E_INVALIDARG, kName, kMember, kMember});
-  VARIANT item;
-  VariantInit(&item);
+  VariantOwner item;
   ULONG fetched = 0;
-  HRESULT hr = enumerator->Next(1, &item, &fetched);
-  if (hr == S_OK && item.vt != VT_DISPATCH) {
-    hr = VariantChangeType(&item, &item, 0, VT_DISPATCH);
-    if (FAILED(hr)) VariantClear(&item);
-  }
-  if (hr == S_OK) *object = item.pdispVal;  // the reference moves to the caller
+  HRESULT hr = enumerator->Next(1, item.Get(), &fetched);
+  if (hr == S_OK && item.Type() != VT_DISPATCH) hr = item.ChangeType(VT_DISPATCH);
+  if (hr == S_OK) *object = item.Detach().pdispVal;  // the reference moves to the caller
   return ExitCall({hr, kName, kMember, kMember});
 }
 
@@ -473,12 +453,11 @@ HRESULT CreateObjectEx(const OLECHAR* className, REFIID riid, DWORD context, COS
   CLSID clsid;
   HRESULT hr = className[0] == u'{' ? CLSIDFromString(className, &clsid) : CLSIDFromProgID(className, &clsid);
   if (FAILED(hr)) return ExitCall({hr, kName, className, className});
-  IClassFactory* factory = nullptr;
-  hr = CoGetClassObject(clsid, context, serverInfo, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+  ComRef<IClassFactory> factory;
+  hr = CoGetClassObject(clsid, context, serverInfo, IID_IClassFactory, reinterpret_cast<void**>(factory.Put()));
   if (FAILED(hr)) return ExitCall({hr, kName, className, className});
   void* created = nullptr;
   hr = factory->CreateInstance(nullptr, riid, &created);
-  factory->Release();
   if (SUCCEEDED(hr)) *object = created;
   return ExitCall({hr, kName, className, className});
 }
@@ -505,22 +484,18 @@ HRESULT GetObjectEx(const OLECHAR* fileName, const OLECHAR* className, REFIID ri
   if (fileName && !className) {
     hr = CoGetObject(fileName, nullptr, riid, object);
   } else if (fileName) {
-    IPersistFile* file = nullptr;
-    hr = CreateObjectEx(className, IID_IPersistFile, context, nullptr, reinterpret_cast<void**>(&file));
+    ComRef<IPersistFile> file;
+    hr = CreateObjectEx(className, IID_IPersistFile, context, nullptr, reinterpret_cast<void**>(file.Put()));
     if (SUCCEEDED(hr)) {
       hr = file->Load(fileName, 0);
       if (SUCCEEDED(hr)) hr = file->QueryInterface(riid, object);
-      file->Release();
     }
   } else {
     CLSID clsid;
     hr = className[0] == u'{' ? CLSIDFromString(className, &clsid) : CLSIDFromProgID(className, &clsid);
-    IUnknown* running = nullptr;
-    if (SUCCEEDED(hr)) hr = GetActiveObject(clsid, nullptr, &running);
-    if (SUCCEEDED(hr)) {
-      hr = running->QueryInterface(riid, object);
-      running->Release();
-    }
+    ComRef<IUnknown> running;
+    if (SUCCEEDED(hr)) hr = GetActiveObject(clsid, nullptr, running.Put());
+    if (SUCCEEDED(hr)) hr = running->QueryInterface(riid, object);
   }
   return ExitCall({hr, kName, member, member});
 }

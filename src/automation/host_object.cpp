@@ -1,5 +1,6 @@
 #include "automation/host_object.h"
 
+#include "platform/bstr_owner.h"
 #include "platform/com_ref.h"
 #include "base/number_text.h"
 
@@ -16,10 +17,8 @@ WideText DotPath(std::string_view name) {
 
 // The narrow result of a "%s" read lives in a byte-length BSTR.
 std::string TakeNarrow(char* bytes) {
-  if (!bytes) return {};
-  std::string text(bytes, SysStringByteLen(reinterpret_cast<BSTR>(bytes)));
-  SysFreeString(reinterpret_cast<BSTR>(bytes));
-  return text;
+  const BstrOwner owner = BstrOwner::TakeOver(reinterpret_cast<BSTR>(bytes));
+  return owner ? std::string(bytes, owner.ByteLength()) : std::string();
 }
 
 AutomationObject ObjectFrom(IDispatch* object, const WideText& path) { return GetObjectResult(object, path.c_str()); }

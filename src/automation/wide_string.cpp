@@ -2,12 +2,6 @@
 
 namespace korvat {
 
-WideString WideString::Copy(WideView text) {
-  WideString copy;
-  *copy.PrepareOutput() = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-  return copy;
-}
-
 std::string WideString::HexKey() const { return korvat::HexKey(View()); }
 
 std::string HexKey(WideView text) {

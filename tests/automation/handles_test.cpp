@@ -28,7 +28,7 @@ TEST_F(Handles, OwningHandleReleasesOnceAndBorrowedNever) {
   FakeDispatch object;
   object.AddRef();  // the reference the handle takes over
   {
-    AutomationObject owner(&object);
+    AutomationObject owner = AutomationObject::TakeOver(&object);
     AutomationObject view = owner.Borrowed();
     EXPECT_FALSE(view.Owns());
     AutomationObject moved = std::move(owner);
@@ -46,7 +46,7 @@ TEST_F(Handles, OwningHandleReleasesOnceAndBorrowedNever) {
 TEST_F(Handles, AssignReleasesThePreviousObjectEvenForNull) {
   FakeDispatch a;
   a.AddRef();
-  AutomationObject handle(&a);
+  AutomationObject handle = AutomationObject::TakeOver(&a);
   handle.Assign(nullptr);
   EXPECT_EQ(a.references, 1);
   EXPECT_TRUE(handle.IsEmpty());

@@ -30,6 +30,9 @@ class ComRef {
     return &p_;
   }
   Interface* Get() const { return p_; }
+  Interface* operator->() const { return p_; }
+  // Gives the reference away without releasing it; the caller owns it.
+  [[nodiscard]] Interface* Detach() { return std::exchange(p_, nullptr); }
   explicit operator bool() const { return p_ != nullptr; }
   void Reset() {
     if (p_) std::exchange(p_, nullptr)->Release();
