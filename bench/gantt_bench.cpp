@@ -37,7 +37,8 @@ Run Measure(int tasks) {
   korvat::SetMessageSink([](const korvat::MessageBoxRequest&) { return 1; });
   korvat::SetFixedNow(46363.0 + Clock(12, 0));
   kvInit();
-  IDispatch* book = host.NewWorkbookObject();
+  korvat::ComRef<IDispatch> workbook = host.NewWorkbookObject();
+  IDispatch* book = workbook.Get();
   kvSetWorkBook(&book);
   host.ResetCounters();
   const auto start = std::chrono::steady_clock::now();
@@ -51,7 +52,7 @@ Run Measure(int tasks) {
   std::sort(run.busiest.rbegin(), run.busiest.rend());
   if (run.busiest.size() > 8) run.busiest.resize(8);
   kvQuit();
-  book->Release();
+  workbook.Reset();
   run.live = host.LiveObjects();
   korvat::SetMessageSink({});
   return run;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "automation/dispatch_call.h"
+#include "automation/host_object.h"
 #include "host/automation/workbook_host.h"
 #include "host/model/workbook.h"
 
@@ -44,25 +45,22 @@ std::unique_ptr<WorkbookHost> HostWithShapes(int shapes) {
   return std::make_unique<WorkbookHost>(std::move(book));
 }
 
-IDispatch* SheetOf(WorkbookHost& host) {
-  IDispatch* book = host.NewWorkbookObject();
-  IDispatch* sheet = nullptr;
-  korvat::GetValue(KV_W("o"), &sheet, book, KV_W(".Sheets(%s)"), "Big");
-  book->Release();
-  return sheet;
+korvat::AutomationObject SheetOf(WorkbookHost& host) {
+  const korvat::ComRef<IDispatch> book = host.NewWorkbookObject();
+  return korvat::GetObjectResult(book.Get(), KV_W(".Sheets(%s)"), "Big");
 }
 
 void CellValue(benchmark::State& state) {
   korvat::InitializeCallLayer(false, true);
   auto host = HostWithCells(static_cast<int>(state.range(0)));
-  IDispatch* sheet = SheetOf(*host);
+  const korvat::AutomationObject sheetHandle = SheetOf(*host);
+  IDispatch* sheet = sheetHandle.Get();
   const std::uint32_t row = static_cast<std::uint32_t>(state.range(0) / kColumnsFilled / 2 + 1);
   double value = 0;
   for (auto _ : state) {
     korvat::GetValue(KV_W("e"), &value, sheet, KV_W(".Cells(%u,%u).Value"), row, 50u);
     benchmark::DoNotOptimize(value);
   }
-  sheet->Release();
   state.counters["host calls/op"] = benchmark::Counter(static_cast<double>(host->TotalCalls()),
                                                        benchmark::Counter::kAvgIterations);
   korvat::UninitializeCallLayer(false);
@@ -71,25 +69,24 @@ void CellValue(benchmark::State& state) {
 void ShapeByName(benchmark::State& state) {
   korvat::InitializeCallLayer(false, true);
   auto host = HostWithShapes(static_cast<int>(state.range(0)));
-  IDispatch* sheet = SheetOf(*host);
+  const korvat::AutomationObject sheetHandle = SheetOf(*host);
+  IDispatch* sheet = sheetHandle.Get();
   const std::string name = "GanntBar" + std::to_string(state.range(0) / 2) + "A";
   for (auto _ : state) {
-    IDispatch* shape = nullptr;
-    korvat::GetValue(KV_W("o"), &shape, sheet, KV_W("Shapes(%s)"), name.c_str());
+    const korvat::AutomationObject shape = korvat::GetObjectResult(sheet, KV_W("Shapes(%s)"), name.c_str());
     if (!shape) {
       state.SkipWithError("shape not found");
       break;
     }
-    shape->Release();
   }
-  sheet->Release();
   korvat::UninitializeCallLayer(false);
 }
 
 void ColumnLeft(benchmark::State& state) {
   korvat::InitializeCallLayer(false, true);
   auto host = HostWithCells(static_cast<int>(state.range(0)));
-  IDispatch* sheet = SheetOf(*host);
+  const korvat::AutomationObject sheetHandle = SheetOf(*host);
+  IDispatch* sheet = sheetHandle.Get();
   double left = 0;
   std::uint32_t column = 9000;
   for (auto _ : state) {
@@ -97,7 +94,6 @@ void ColumnLeft(benchmark::State& state) {
     benchmark::DoNotOptimize(left);
     column = column == 9000 ? 9001 : 9000;
   }
-  sheet->Release();
   korvat::UninitializeCallLayer(false);
 }
 

@@ -37,7 +37,8 @@ Measurement Run(int tasks, Work work) {
   korvat::SetFixedNow(kNow);
   const korvat::MessageSink previous = korvat::SetMessageSink([](const korvat::MessageBoxRequest&) { return 1; });
   kvInit();
-  IDispatch* book = host.NewWorkbookObject();
+  korvat::ComRef<IDispatch> workbook = host.NewWorkbookObject();
+  IDispatch* book = workbook.Get();
   kvSetWorkBook(&book);
   host.ResetCounters();
   const auto start = std::chrono::steady_clock::now();
@@ -47,7 +48,7 @@ Measurement Run(int tasks, Work work) {
   m.seconds = std::chrono::duration<double>(end - start).count();
   m.calls = host.TotalCalls();
   kvQuit();
-  book->Release();
+  workbook.Reset();
   korvat::SetMessageSink(previous);
   m.live = host.LiveObjects();
   return m;

@@ -139,13 +139,13 @@ int RunWorkbook(const RunOptions& options) {
   host::WorkbookHost host(std::move(loaded.workbook));
   const MessageSink previousSink = SetMessageSink(PrintMessage);
 
-  AutomationObject workbook = AutomationObject::TakeOver(host.NewWorkbookObject());
+  ComRef<IDispatch> workbook = host.NewWorkbookObject();
   IDispatch* book = workbook.Get();
   kvInit();
   kvSetWorkBook(&book);
   const bool ran = RunCalls(calls, workbook.Get());
   kvQuit();
-  workbook.Assign(nullptr);
+  workbook.Reset();
   SetMessageSink(previousSink);
 
   if (options.stats) {

@@ -1,19 +1,20 @@
 #include "host/automation/adapters.h"
 
+#include "host/automation/variant_values.h"
 #include "host/model/workbook.h"
 #include "host/model/worksheet.h"
 
 namespace korvat::host::automation {
 
-Status ReturnObject(Call& call, IDispatch* object) {
+Status ReturnObject(Call& call, DispatchRef object) {
   if (!object) return Fail("Object required");
-  if (call.Result()) {
-    VariantClear(call.Result());
-    call.Result()->vt = VT_DISPATCH;
-    call.Result()->pdispVal = object;
-  } else {
-    object->Release();
-  }
+  SetObject(call.Result(), std::move(object));
+  return Ok();
+}
+
+Status ReturnEnumerator(Call& call, UnknownRef enumerator) {
+  if (!enumerator) return Fail("Object required");
+  SetUnknown(call.Result(), std::move(enumerator));
   return Ok();
 }
 
@@ -40,9 +41,9 @@ namespace {
 
 void Raise(const ContextRef& context, RangeEventHandler handler, const LiveWorksheet& sheet,
            const RangeRef& range) {
-  IDispatch* target = NewRangeObject(context, sheet.hold, range);
-  handler(&target);
-  if (target) target->Release();
+  const DispatchRef target = NewRangeObject(context, sheet.hold, range);
+  IDispatch* argument = target.Get();  // the handler reads the range from this variable
+  handler(&argument);
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 #pragma once
-// Factories of the adapters, each returning a new reference the caller owns.
+// Factories of the adapters, each returning the new reference in an owning handle.
 // Adapters refer to sheets and shapes through weak references, so one whose
 // object was deleted fails its calls instead of touching freed memory.
 
 #include <memory>
 
 #include "platform/com.h"
+#include "platform/com_ref.h"
 #include "host/automation/dispatch_object.h"
 #include "host/automation/host_context.h"
 #include "host/model/cell_address.h"
@@ -31,35 +32,37 @@ struct ChartPlace {
   int shapeId = 0;
 };
 
-IDispatch* NewApplicationObject(ContextRef context);
-IDispatch* NewWorkbookAdapter(ContextRef context);
-IDispatch* NewWindowObject(ContextRef context);
-IDispatch* NewWorksheetFunctionObject(ContextRef context);
-IDispatch* NewSheetsObject(ContextRef context, SheetsKind kind);
-IDispatch* NewSheetObject(ContextRef context, const std::shared_ptr<Sheet>& sheet);  // worksheet or chart
-IDispatch* NewWorksheetObject(ContextRef context, SheetWeak sheet);
-IDispatch* NewRangeObject(ContextRef context, SheetWeak sheet, const RangeRef& range,
+DispatchRef NewApplicationObject(ContextRef context);
+DispatchRef NewWorkbookAdapter(ContextRef context);
+DispatchRef NewWindowObject(ContextRef context);
+DispatchRef NewWorksheetFunctionObject(ContextRef context);
+DispatchRef NewSheetsObject(ContextRef context, SheetsKind kind);
+DispatchRef NewSheetObject(ContextRef context, const std::shared_ptr<Sheet>& sheet);  // worksheet or chart
+DispatchRef NewWorksheetObject(ContextRef context, SheetWeak sheet);
+DispatchRef NewRangeObject(ContextRef context, SheetWeak sheet, const RangeRef& range,
                           RangeView view = RangeView::Cells);
-IDispatch* NewShapesObject(ContextRef context, SheetWeak sheet);
-IDispatch* NewShapeObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
-IDispatch* NewFreeformBuilder(ContextRef context, SheetWeak sheet, int editingType, double x, double y);
-IDispatch* NewChartObject(ContextRef context, ChartPlace place);
+DispatchRef NewShapesObject(ContextRef context, SheetWeak sheet);
+DispatchRef NewShapeObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+DispatchRef NewFreeformBuilder(ContextRef context, SheetWeak sheet, int editingType, double x, double y);
+DispatchRef NewChartObject(ContextRef context, ChartPlace place);
 
 // Shape parts (fill, line, text frame, adjustments, connector format).
-IDispatch* NewFillObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
-IDispatch* NewLineObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
-IDispatch* NewTextFrameObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
-IDispatch* NewAdjustmentsObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
-IDispatch* NewConnectorFormatObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+DispatchRef NewFillObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+DispatchRef NewLineObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+DispatchRef NewTextFrameObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+DispatchRef NewAdjustmentsObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
+DispatchRef NewConnectorFormatObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
 
 // Range parts.
-IDispatch* NewBordersObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
-IDispatch* NewInteriorObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
-IDispatch* NewFontObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
-IDispatch* NewFormatConditionsObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
+DispatchRef NewBordersObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
+DispatchRef NewInteriorObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
+DispatchRef NewFontObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
+DispatchRef NewFormatConditionsObject(ContextRef context, SheetWeak sheet, const RangeRef& range);
 
-// Puts an object into the call's result, taking over the reference.
-Status ReturnObject(Call& call, IDispatch* object);
+// Puts an object into the call's result (or releases it when the call wants none).
+Status ReturnObject(Call& call, DispatchRef object);
+// Puts a collection's enumerator into the call's result the same way.
+Status ReturnEnumerator(Call& call, UnknownRef enumerator);
 
 // The message of a call on an adapter whose object was deleted.
 Status Deleted(std::string_view what);

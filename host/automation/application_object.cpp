@@ -67,6 +67,8 @@ std::span<const ApplicationObject::Entry> ApplicationObject::Entries() { return 
 
 }  // namespace
 
-IDispatch* NewApplicationObject(ContextRef context) { return new ApplicationObject(std::move(context)); }
+DispatchRef NewApplicationObject(ContextRef context) {
+  return DispatchRef(new ApplicationObject(std::move(context)));
+}
 
 }  // namespace korvat::host::automation

@@ -123,8 +123,7 @@ class BorderObject : public Adapter<BorderObject> {
       for (int c = e.firstCol; c <= e.lastCol && visited < kMaxCompared; ++c, ++visited)
         if (Read(EffectiveBorder(*ws.sheet, r, c, cells->edge), a) != first) {
           // A mixed edge has no one value: the host answers Null.
-          VariantClear(call.Result());
-          if (call.Result()) call.Result()->vt = VT_NULL;
+          SetNull(call.Result());
           return Ok();
         }
     SetInt(call.Result(), first);
@@ -184,7 +183,7 @@ class BordersObject : public Adapter<BordersObject> {
     if (!index || (*index != kDiagonalDown && *index != kDiagonalUp && !EdgeCellsOf(range_, *index)))
       return Fail("Unable to get the Item property of the Borders class");
     if (!LockWorksheet(sheet_)) return Deleted("Borders");
-    return ReturnObject(call, new BorderObject(SharedContext(), sheet_, range_, *index));
+    return ReturnObject(call, DispatchRef(new BorderObject(SharedContext(), sheet_, range_, *index)));
   }
   Status GetCount(Call& call) {
     SetInt(call.Result(), 6);
@@ -229,8 +228,8 @@ std::span<const BordersObject::Entry> BordersObject::Entries() { return kBorders
 
 }  // namespace
 
-IDispatch* NewBordersObject(ContextRef context, SheetWeak sheet, const RangeRef& range) {
-  return new BordersObject(std::move(context), std::move(sheet), range);
+DispatchRef NewBordersObject(ContextRef context, SheetWeak sheet, const RangeRef& range) {
+  return DispatchRef(new BordersObject(std::move(context), std::move(sheet), range));
 }
 
 }  // namespace korvat::host::automation

@@ -79,7 +79,7 @@ class TitleObject : public Adapter<TitleObject> {
     return Ok();
   }
   // Characters.Text is the same text.
-  Status GetCharacters(Call& call) { return ReturnObject(call, new TitleObject(SharedContext(), chart_, axisType_, axisGroup_)); }
+  Status GetCharacters(Call& call) { return ReturnObject(call, DispatchRef(new TitleObject(SharedContext(), chart_, axisType_, axisGroup_))); }
 
  private:
   std::shared_ptr<Chart> chart_;
@@ -120,7 +120,7 @@ class AxisObject : public Adapter<AxisObject> {
     Axis().hasTitle = *v;
     return Ok();
   }
-  Status GetAxisTitle(Call& call) { return ReturnObject(call, new TitleObject(SharedContext(), chart_, type_, group_)); }
+  Status GetAxisTitle(Call& call) { return ReturnObject(call, DispatchRef(new TitleObject(SharedContext(), chart_, type_, group_))); }
 
  private:
   ChartAxis& Axis() const { return *chart_->Axis(type_, group_); }
@@ -178,7 +178,7 @@ class ChartObject : public Adapter<ChartObject> {
     Chart().hasTitle = *v;
     return Ok();
   }
-  Status GetChartTitle(Call& call) { return ReturnObject(call, new TitleObject(SharedContext(), place_.chart, 0, 0)); }
+  Status GetChartTitle(Call& call) { return ReturnObject(call, DispatchRef(new TitleObject(SharedContext(), place_.chart, 0, 0))); }
   // HasAxis(type, group = 1).
   Status GetHasAxis(Call& call) {
     ChartAxis* axis = AxisOf(call);
@@ -195,8 +195,8 @@ class ChartObject : public Adapter<ChartObject> {
   }
   Status GetAxes(Call& call) {
     if (!AxisOf(call)) return Fail("Unable to get the Axes property of the Chart class");
-    return ReturnObject(call, new AxisObject(SharedContext(), place_.chart, call.Int(0).value_or(1),
-                                             call.Has(1) ? call.Int(1).value_or(1) : 1));
+    return ReturnObject(call, DispatchRef(new AxisObject(SharedContext(), place_.chart, call.Int(0).value_or(1),
+                                             call.Has(1) ? call.Int(1).value_or(1) : 1)));
   }
   // Location(2, sheetName): the chart sheet's chart becomes a chart shape of the worksheet.
   Status Location(Call& call) {
@@ -205,7 +205,7 @@ class ChartObject : public Adapter<ChartObject> {
     if (!where || (*where != kLocationAsObject && *where != kLocationAsNewSheet))
       return Fail("Location method of Chart class failed");
     if (*where == kLocationAsNewSheet) {
-      if (!place_.chartSheet.expired()) return ReturnObject(call, new ChartObject(SharedContext(), place_));
+      if (!place_.chartSheet.expired()) return ReturnObject(call, DispatchRef(new ChartObject(SharedContext(), place_)));
       return Fail("Moving an embedded chart to a sheet of its own is not supported");
     }
     const std::string name = call.Text(1).value_or("");
@@ -214,7 +214,7 @@ class ChartObject : public Adapter<ChartObject> {
     if (!target) return Fail("Location method of Chart class failed: no worksheet is named '" + name + "'");
     if (!chartSheet) {
       auto host = place_.hostSheet.lock();
-      if (host.get() == target) return ReturnObject(call, new ChartObject(SharedContext(), place_));
+      if (host.get() == target) return ReturnObject(call, DispatchRef(new ChartObject(SharedContext(), place_)));
       return Fail("Moving an embedded chart to another sheet is not supported");
     }
     Shape* shape = book.PlaceChartOn(static_cast<ChartSheet&>(*chartSheet), *target);
@@ -225,7 +225,7 @@ class ChartObject : public Adapter<ChartObject> {
     ApplicationState& app = book.App();
     app.activeSheet = target->Name();
     app.selectionSheet = target->Name();
-    return ReturnObject(call, new ChartObject(SharedContext(), place_));
+    return ReturnObject(call, DispatchRef(new ChartObject(SharedContext(), place_)));
   }
   Status GetName(Call& call) {
     if (auto sheet = place_.chartSheet.lock()) {
@@ -264,8 +264,8 @@ std::span<const ChartObject::Entry> ChartObject::Entries() { return kChartMember
 
 }  // namespace
 
-IDispatch* NewChartObject(ContextRef context, ChartPlace place) {
-  return new ChartObject(std::move(context), std::move(place));
+DispatchRef NewChartObject(ContextRef context, ChartPlace place) {
+  return DispatchRef(new ChartObject(std::move(context), std::move(place)));
 }
 
 }  // namespace korvat::host::automation

@@ -130,12 +130,12 @@ std::span<const ConnectorFormatObject::Entry> ConnectorFormatObject::Entries() {
 
 }  // namespace
 
-IDispatch* NewAdjustmentsObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
-  return new AdjustmentsObject(std::move(context), std::move(sheet), std::move(shape));
+DispatchRef NewAdjustmentsObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
+  return DispatchRef(new AdjustmentsObject(std::move(context), std::move(sheet), std::move(shape)));
 }
 
-IDispatch* NewConnectorFormatObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
-  return new ConnectorFormatObject(std::move(context), std::move(sheet), std::move(shape));
+DispatchRef NewConnectorFormatObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
+  return DispatchRef(new ConnectorFormatObject(std::move(context), std::move(sheet), std::move(shape)));
 }
 
 }  // namespace korvat::host::automation

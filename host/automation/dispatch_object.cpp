@@ -1,6 +1,7 @@
 #include "host/automation/dispatch_object.h"
 
 #include <cstring>
+#include <new>
 
 #include "host/automation/variant_values.h"
 #include "host/automation/wide_utf8.h"
@@ -188,6 +189,15 @@ HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** in
 
 HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   if (!names || !ids || count == 0) return E_INVALIDARG;
+  try {
+    return FindIds(names, count, ids);
+  } catch (...) {
+    for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+    return E_OUTOFMEMORY;
+  }
+}
+
+HRESULT DispatchObject::FindIds(LPOLESTR* names, UINT count, DISPID* ids) {
   const int index = names[0] ? Table().IndexOfName(WideView(names[0], WideLength(names[0]))) : -1;
   if (index >= 0) {
     context_->Count(Table().At(index).name);
@@ -203,13 +213,29 @@ HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names,
 
 HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
                                                  VARIANT* result, EXCEPINFO* excepInfo, UINT* argErr) {
+  Status failed;
+  try {
+    return InvokeMember(member, flags, params, result, excepInfo, argErr);
+  } catch (const std::bad_alloc&) {
+    failed = Fail("Out of memory", E_OUTOFMEMORY);
+  } catch (...) {
+    failed = Fail("The host failed inside this member");
+  }
+  if (result) VariantOwner::Discard(*result);
+  FillExcepInfo(excepInfo, failed);
+  return failed.code;
+}
+
+HRESULT DispatchObject::InvokeMember(DISPID member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                     EXCEPINFO* excepInfo, UINT* argErr) {
   const int index = Table().IndexOfId(member);
   context_->Count(index >= 0 ? Table().At(index).name : kUnknownMember);
   if (index < 0) return DISP_E_MEMBERNOTFOUND;
   if (result) VariantInit(result);
   if (argErr) *argErr = 0;
 
-  if (const auto fault = context_->FaultFor(Table().At(index).name)) {
+  const std::optional<FaultKind> fault = context_->FaultFor(Table().At(index).name);
+  if (fault && *fault != FaultKind::OutOfMemory) {
     if (*fault == FaultKind::MemberNotFound) return DISP_E_MEMBERNOTFOUND;
     const Status injected =
         Fail("Method '" + std::string(Table().At(index).name) + "' failed (injected fault).");
@@ -242,9 +268,10 @@ HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID member, REFIID, LCID, WO
   }
 
   Call call(flags, std::move(arguments), putValue, result);
+  if (fault == FaultKind::OutOfMemory) throw std::bad_alloc();  // as if the member could not allocate
   const Status status = Run(index, call);
   if (status.ok()) return S_OK;
-  if (result) VariantClear(result);
+  if (result) VariantOwner::Discard(*result);
   if (status.code == DISP_E_EXCEPTION) FillExcepInfo(excepInfo, status);
   return status.code;
 }
@@ -268,21 +295,16 @@ Status DispatchObject::Chain(int index, Call& call) {
   const MemberInfo& m = Table().At(index);
   const std::size_t taken = std::min(call.Count(), static_cast<std::size_t>(m.maxArgs));
   if (call.IsPut() && taken == call.Count() && m.writable) return Put(index, call);
-  VARIANT inner;
-  VariantInit(&inner);
-  Call head = call.Head(taken, &inner);
-  Status status = Get(index, head);
+  VariantOwner inner;
+  Call head = call.Head(taken, inner.Get());
+  const Status status = Get(index, head);
   if (!status.ok()) return status;
-  DispatchObject* next = (inner.vt == VT_DISPATCH) ? From(inner.pdispVal) : nullptr;
-  if (!next) {
-    VariantClear(&inner);
+  DispatchObject* next = inner.Type() == VT_DISPATCH ? From(inner->pdispVal) : nullptr;
+  if (!next)
     return Fail(call.IsPut() ? "Unable to set the " + std::string(m.name) + " property"
                              : "Wrong number of arguments or invalid property assignment");
-  }
   Call tail = call.Tail(taken);
-  status = next->RunDefault(tail);
-  VariantClear(&inner);
-  return status;
+  return next->RunDefault(tail);
 }
 
 }  // namespace korvat::host::automation

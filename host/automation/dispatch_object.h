@@ -11,7 +11,9 @@
 // member with (3, 2); "Cells(3,2)=v" puts v through that default member.
 //
 // A member that exists but cannot do what was asked answers DISP_E_EXCEPTION with an
-// EXCEPINFO (source, description and scode filled).
+// EXCEPINFO (source, description and scode filled). Nothing thrown inside a member
+// leaves through Invoke or GetIDsOfNames: an exception becomes the same kind of
+// failure ("Out of memory" for an allocation failure).
 
 #include <atomic>
 #include <cstdint>
@@ -24,9 +26,14 @@
 #include <vector>
 
 #include "platform/com.h"
+#include "platform/com_ref.h"
 #include "host/automation/host_context.h"
 
 namespace korvat::host::automation {
+
+// Owning references of the objects the host hands out.
+using DispatchRef = ComRef<IDispatch>;
+using UnknownRef = ComRef<IUnknown>;
 
 // Codes the host reports inside EXCEPINFO.scode.
 inline constexpr SCODE kHostError = static_cast<SCODE>(0x800A03ECu);  // the host's general failure
@@ -135,6 +142,9 @@ class DispatchObject : public IDispatch {
   virtual Status Put(int index, Call& call) = 0;
 
  private:
+  HRESULT FindIds(LPOLESTR* names, UINT count, DISPID* ids);
+  HRESULT InvokeMember(DISPID member, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excepInfo,
+                       UINT* argErr);
   Status Chain(int index, Call& call);
 
   std::shared_ptr<HostContext> context_;

@@ -94,7 +94,7 @@ class FillObject : public Adapter<FillObject>, ShapePart {
  private:
   Status Color(Call& call, ColorSlot slot) {
     if (!Lock()) return Deleted("FillFormat");
-    return ReturnObject(call, new ColorFormatObject(SharedContext(), sheet_, shape_, slot));
+    return ReturnObject(call, DispatchRef(new ColorFormatObject(SharedContext(), sheet_, shape_, slot)));
   }
 };
 
@@ -155,7 +155,7 @@ class LineObject : public Adapter<LineObject>, ShapePart {
   }
   Status Color(Call& call, ColorSlot slot) {
     if (!Lock()) return Deleted("LineFormat");
-    return ReturnObject(call, new ColorFormatObject(SharedContext(), sheet_, shape_, slot));
+    return ReturnObject(call, DispatchRef(new ColorFormatObject(SharedContext(), sheet_, shape_, slot)));
   }
 };
 
@@ -173,12 +173,12 @@ std::span<const LineObject::Entry> LineObject::Entries() { return kLineMembers; 
 
 }  // namespace
 
-IDispatch* NewFillObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
-  return new FillObject(std::move(context), std::move(sheet), std::move(shape));
+DispatchRef NewFillObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
+  return DispatchRef(new FillObject(std::move(context), std::move(sheet), std::move(shape)));
 }
 
-IDispatch* NewLineObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
-  return new LineObject(std::move(context), std::move(sheet), std::move(shape));
+DispatchRef NewLineObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
+  return DispatchRef(new LineObject(std::move(context), std::move(sheet), std::move(shape)));
 }
 
 }  // namespace korvat::host::automation

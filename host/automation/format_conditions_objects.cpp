@@ -69,7 +69,7 @@ class FormatConditionObject : public Adapter<FormatConditionObject> {
   }
   Status Sub(Call& call, Part part) {
     if (!Find() || part_ != Part::Condition) return Deleted("FormatCondition");
-    return ReturnObject(call, new FormatConditionObject(SharedContext(), sheet_, position_, part));
+    return ReturnObject(call, DispatchRef(new FormatConditionObject(SharedContext(), sheet_, position_, part)));
   }
 
   SheetWeak sheet_;
@@ -99,9 +99,9 @@ class FormatConditionsObject : public Adapter<FormatConditionsObject> {
     const auto index = call.Int(0);
     const std::vector<int> touching = Touching(*ws.sheet, range_);
     if (!index || *index < 1 || *index > static_cast<int>(touching.size())) return NoSuchItem("FormatCondition");
-    return ReturnObject(call, new FormatConditionObject(SharedContext(), sheet_,
+    return ReturnObject(call, DispatchRef(new FormatConditionObject(SharedContext(), sheet_,
                                                         touching[static_cast<std::size_t>(*index - 1)],
-                                                        FormatConditionObject::Part::Condition));
+                                                        FormatConditionObject::Part::Condition)));
   }
   Status GetCount(Call& call) {
     auto ws = LockWorksheet(sheet_);
@@ -126,9 +126,9 @@ class FormatConditionsObject : public Adapter<FormatConditionsObject> {
     f.formula1 = formula(2);
     f.formula2 = formula(3);
     ws->ConditionalFormats().push_back(f);
-    return ReturnObject(call, new FormatConditionObject(SharedContext(), sheet_,
+    return ReturnObject(call, DispatchRef(new FormatConditionObject(SharedContext(), sheet_,
                                                         static_cast<int>(ws->ConditionalFormats().size()) - 1,
-                                                        FormatConditionObject::Part::Condition));
+                                                        FormatConditionObject::Part::Condition)));
   }
   Status Delete(Call& call) {
     auto ws = LockWorksheet(sheet_);
@@ -152,8 +152,8 @@ std::span<const FormatConditionsObject::Entry> FormatConditionsObject::Entries()
 
 }  // namespace
 
-IDispatch* NewFormatConditionsObject(ContextRef context, SheetWeak sheet, const RangeRef& range) {
-  return new FormatConditionsObject(std::move(context), std::move(sheet), range);
+DispatchRef NewFormatConditionsObject(ContextRef context, SheetWeak sheet, const RangeRef& range) {
+  return DispatchRef(new FormatConditionsObject(std::move(context), std::move(sheet), range));
 }
 
 }  // namespace korvat::host::automation

@@ -188,12 +188,12 @@ std::span<const FontObject::Entry> FontObject::Entries() { return kFontMembers; 
 
 }  // namespace
 
-IDispatch* NewInteriorObject(ContextRef context, SheetWeak sheet, const RangeRef& range) {
-  return new InteriorObject(std::move(context), std::move(sheet), range);
+DispatchRef NewInteriorObject(ContextRef context, SheetWeak sheet, const RangeRef& range) {
+  return DispatchRef(new InteriorObject(std::move(context), std::move(sheet), range));
 }
 
-IDispatch* NewFontObject(ContextRef context, SheetWeak sheet, const RangeRef& range) {
-  return new FontObject(std::move(context), std::move(sheet), range);
+DispatchRef NewFontObject(ContextRef context, SheetWeak sheet, const RangeRef& range) {
+  return DispatchRef(new FontObject(std::move(context), std::move(sheet), range));
 }
 
 }  // namespace korvat::host::automation

@@ -29,11 +29,11 @@ class ItemEnumerator final : public IEnumVARIANT {
     if (!items && count) return E_POINTER;
     ULONG n = 0;
     while (n < count && next_ < count_) {
-      IDispatch* object = item_(next_++);
+      DispatchRef object = item_(next_++);
       if (!object) continue;
       VariantInit(&items[n]);
       items[n].vt = VT_DISPATCH;
-      items[n].pdispVal = object;
+      items[n].pdispVal = object.Detach();  // the caller owns the item
       ++n;
     }
     if (fetched) *fetched = n;
@@ -66,8 +66,8 @@ class ItemEnumerator final : public IEnumVARIANT {
 
 }  // namespace
 
-IUnknown* NewItemEnumerator(std::shared_ptr<HostContext> context, std::size_t count, ItemFactory item) {
-  return new ItemEnumerator(std::move(context), count, std::move(item));
+UnknownRef NewItemEnumerator(std::shared_ptr<HostContext> context, std::size_t count, ItemFactory item) {
+  return UnknownRef(new ItemEnumerator(std::move(context), count, std::move(item)));
 }
 
 }  // namespace korvat::host::automation

@@ -8,14 +8,15 @@
 #include <memory>
 
 #include "platform/com.h"
+#include "host/automation/dispatch_object.h"
 #include "host/automation/host_context.h"
 
 namespace korvat::host::automation {
 
-// Returns a new reference to the item at the position, or null to skip it.
-using ItemFactory = std::function<IDispatch*(std::size_t position)>;
+// The item at the position, or an empty handle to skip it.
+using ItemFactory = std::function<DispatchRef(std::size_t position)>;
 
-// A new enumerator over positions 0..count-1, as an IUnknown reference.
-IUnknown* NewItemEnumerator(std::shared_ptr<HostContext> context, std::size_t count, ItemFactory item);
+// A new enumerator over positions 0..count-1.
+UnknownRef NewItemEnumerator(std::shared_ptr<HostContext> context, std::size_t count, ItemFactory item);
 
 }  // namespace korvat::host::automation

@@ -255,12 +255,10 @@ class RangeObject : public Adapter<RangeObject> {
   Status GetInterior(Call& call) { return ReturnObject(call, NewInteriorObject(SharedContext(), sheet_, range_)); }
   Status GetFont(Call& call) { return ReturnObject(call, NewFontObject(SharedContext(), sheet_, range_)); }
   Status GetBorders(Call& call) {
-    IDispatch* borders = NewBordersObject(SharedContext(), sheet_, range_);
-    if (call.Count() == 0) return ReturnObject(call, borders);
+    DispatchRef borders = NewBordersObject(SharedContext(), sheet_, range_);
+    if (call.Count() == 0) return ReturnObject(call, std::move(borders));
     Call item = call.Tail(0);
-    const Status s = DispatchObject::From(borders)->RunDefault(item);
-    borders->Release();
-    return s;
+    return DispatchObject::From(borders.Get())->RunDefault(item);
   }
   Status GetFormatConditions(Call& call) {
     return ReturnObject(call, NewFormatConditionsObject(SharedContext(), sheet_, range_));
@@ -405,7 +403,7 @@ class RangeObject : public Adapter<RangeObject> {
     const RangeView view = view_;
     auto context = SharedContext();
     auto sheet = sheet_;
-    IUnknown* e = NewItemEnumeratorFor(n, [=](std::size_t i) -> IDispatch* {
+    UnknownRef e = NewItemEnumeratorFor(n, [=](std::size_t i) -> DispatchRef {
       const int k = static_cast<int>(i);
       if (view == RangeView::Rows)
         return NewRangeObject(context, sheet, {range.firstRow + k, range.firstCol, range.firstRow + k, range.lastCol},
@@ -416,13 +414,7 @@ class RangeObject : public Adapter<RangeObject> {
       const int r = range.firstRow + k / range.ColumnCount(), c = range.firstCol + k % range.ColumnCount();
       return NewRangeObject(context, sheet, {r, c, r, c});
     });
-    if (call.Result()) {
-      call.Result()->vt = VT_UNKNOWN;
-      call.Result()->punkVal = e;
-    } else {
-      e->Release();
-    }
-    return Ok();
+    return ReturnEnumerator(call, std::move(e));
   }
 
   // The pending Copy or Cut pasted here (Worksheet.Paste comes here too).
@@ -446,7 +438,7 @@ class RangeObject : public Adapter<RangeObject> {
   const SheetWeak& SheetRef() const { return sheet_; }
 
  private:
-  IUnknown* NewItemEnumeratorFor(long long n, ItemFactory f) const;
+  UnknownRef NewItemEnumeratorFor(long long n, ItemFactory f) const;
 
   static Status Int(Call& call, int value) {
     SetInt(call.Result(), value);
@@ -543,16 +535,13 @@ class RangeObject : public Adapter<RangeObject> {
   }
 
   Status PutThroughItem(Call& call) {
-    VARIANT item;
-    VariantInit(&item);
-    Call head = call.Head(call.Count(), &item);
-    Status s = Item(head);
+    VariantOwner item;
+    Call head = call.Head(call.Count(), item.Get());
+    const Status s = Item(head);
     if (!s.ok()) return s;
-    auto* cell = static_cast<RangeObject*>(DispatchObject::From(item.pdispVal));
+    auto* cell = static_cast<RangeObject*>(DispatchObject::From(item->pdispVal));
     Call put = call.Tail(call.Count());
-    s = cell->PutValue(put);
-    VariantClear(&item);
-    return s;
+    return cell->PutValue(put);
   }
 
   template <class F>
@@ -585,7 +574,7 @@ class RangeObject : public Adapter<RangeObject> {
   RangeView view_;
 };
 
-IUnknown* RangeObject::NewItemEnumeratorFor(long long n, ItemFactory f) const {
+UnknownRef RangeObject::NewItemEnumeratorFor(long long n, ItemFactory f) const {
   return NewItemEnumerator(SharedContext(), static_cast<std::size_t>(std::max(0LL, n)), std::move(f));
 }
 
@@ -645,8 +634,8 @@ std::span<const RangeObject::Entry> RangeObject::Entries() { return kRangeMember
 
 }  // namespace
 
-IDispatch* NewRangeObject(ContextRef context, SheetWeak sheet, const RangeRef& range, RangeView view) {
-  return new RangeObject(std::move(context), std::move(sheet), range, view);
+DispatchRef NewRangeObject(ContextRef context, SheetWeak sheet, const RangeRef& range, RangeView view) {
+  return DispatchRef(new RangeObject(std::move(context), std::move(sheet), range, view));
 }
 
 Status PasteOnSheet(const ContextRef& context, const SheetWeak& sheet, const RangeRef& at, Call& call) {

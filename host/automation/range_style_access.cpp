@@ -23,25 +23,19 @@ Status ReadSharedStyle(const SheetWeak& sheet, const RangeRef& range, std::strin
                        const StyleReader& read) {
   auto ws = LockWorksheet(sheet);
   if (!ws) return Deleted(object);
-  VARIANT first, other;
-  VariantInit(&first);
-  VariantInit(&other);
-  read(ws->Style(range.firstRow, range.firstCol), &first);
+  VariantOwner first;
+  read(ws->Style(range.firstRow, range.firstCol), first.Get());
   bool shared = true;
   long long compared = 0;
   for (int r = range.firstRow; r <= range.lastRow && shared && compared < kMaxComparedCells; ++r)
     for (int c = range.firstCol; c <= range.lastCol && shared && compared < kMaxComparedCells; ++c, ++compared) {
-      read(ws->Style(r, c), &other);
-      shared = SameValue(first, other);
-      VariantClear(&other);
+      VariantOwner other;
+      read(ws->Style(r, c), other.Get());
+      shared = SameValue(*first, *other);
     }
-  if (!shared) VariantClear(&first), first.vt = VT_NULL;
-  if (result) {
-    VariantClear(result);
-    *result = first;
-  } else {
-    VariantClear(&first);
-  }
+  // A format that differs across the range has no one value: the host answers Null.
+  if (!shared) first.Put()->vt = VT_NULL;
+  first.MoveTo(result);
   return Ok();
 }
 

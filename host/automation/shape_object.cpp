@@ -136,7 +136,7 @@ class ShapeObject : public Adapter<ShapeObject> {
     write(*live.shape, *v);
     return Ok();
   }
-  Status Part(Call& call, IDispatch* (*factory)(ContextRef, SheetWeak, std::weak_ptr<Shape>)) {
+  Status Part(Call& call, DispatchRef (*factory)(ContextRef, SheetWeak, std::weak_ptr<Shape>)) {
     if (!LockShape(sheet_, shape_)) return Deleted("Shape");
     return ReturnObject(call, factory(SharedContext(), sheet_, shape_));
   }
@@ -171,8 +171,8 @@ std::span<const ShapeObject::Entry> ShapeObject::Entries() { return kShapeMember
 
 }  // namespace
 
-IDispatch* NewShapeObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
-  return new ShapeObject(std::move(context), std::move(sheet), std::move(shape));
+DispatchRef NewShapeObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
+  return DispatchRef(new ShapeObject(std::move(context), std::move(sheet), std::move(shape)));
 }
 
 bool ShapeOf(IUnknown* object, SheetWeak* sheet, std::weak_ptr<Shape>* shape) {

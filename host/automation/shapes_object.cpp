@@ -83,18 +83,12 @@ class ShapesObject : public Adapter<ShapesObject> {
     std::vector<std::weak_ptr<Shape>> shapes(ws->Shapes().InZOrder().begin(), ws->Shapes().InZOrder().end());
     auto context = SharedContext();
     auto sheet = sheet_;
-    IUnknown* e = NewItemEnumerator(context, shapes.size(), [context, sheet, shapes](std::size_t i) -> IDispatch* {
+    UnknownRef e = NewItemEnumerator(context, shapes.size(), [context, sheet, shapes](std::size_t i) -> DispatchRef {
       // A shape deleted since the enumeration began is skipped.
-      if (shapes[i].expired()) return nullptr;
+      if (shapes[i].expired()) return {};
       return NewShapeObject(context, sheet, shapes[i]);
     });
-    if (call.Result()) {
-      call.Result()->vt = VT_UNKNOWN;
-      call.Result()->punkVal = e;
-    } else {
-      e->Release();
-    }
-    return Ok();
+    return ReturnEnumerator(call, std::move(e));
   }
 
  private:
@@ -165,12 +159,12 @@ std::span<const FreeformBuilderObject::Entry> FreeformBuilderObject::Entries() {
 
 }  // namespace
 
-IDispatch* NewShapesObject(ContextRef context, SheetWeak sheet) {
-  return new ShapesObject(std::move(context), std::move(sheet));
+DispatchRef NewShapesObject(ContextRef context, SheetWeak sheet) {
+  return DispatchRef(new ShapesObject(std::move(context), std::move(sheet)));
 }
 
-IDispatch* NewFreeformBuilder(ContextRef context, SheetWeak sheet, int editingType, double x, double y) {
-  return new FreeformBuilderObject(std::move(context), std::move(sheet), editingType, x, y);
+DispatchRef NewFreeformBuilder(ContextRef context, SheetWeak sheet, int editingType, double x, double y) {
+  return DispatchRef(new FreeformBuilderObject(std::move(context), std::move(sheet), editingType, x, y));
 }
 
 }  // namespace korvat::host::automation

@@ -58,18 +58,12 @@ class SheetsObject : public Adapter<SheetsObject> {
   Status NewEnum(Call& call) {
     auto list = Members();
     auto context = SharedContext();
-    IUnknown* e = NewItemEnumerator(context, list.size(), [context, list](std::size_t i) -> IDispatch* {
+    UnknownRef e = NewItemEnumerator(context, list.size(), [context, list](std::size_t i) -> DispatchRef {
       // A sheet deleted since the enumeration began is skipped.
-      if (context->Book().IndexOf(*list[i]) < 0) return nullptr;
+      if (context->Book().IndexOf(*list[i]) < 0) return {};
       return NewSheetObject(context, list[i]);
     });
-    if (call.Result()) {
-      call.Result()->vt = VT_UNKNOWN;
-      call.Result()->punkVal = e;
-    } else {
-      e->Release();
-    }
-    return Ok();
+    return ReturnEnumerator(call, std::move(e));
   }
   Status GetParent(Call& call) { return ReturnObject(call, NewWorkbookAdapter(SharedContext())); }
 
@@ -104,6 +98,8 @@ std::span<const SheetsObject::Entry> SheetsObject::Entries() { return kSheetsMem
 
 }  // namespace
 
-IDispatch* NewSheetsObject(ContextRef context, SheetsKind kind) { return new SheetsObject(std::move(context), kind); }
+DispatchRef NewSheetsObject(ContextRef context, SheetsKind kind) {
+  return DispatchRef(new SheetsObject(std::move(context), kind));
+}
 
 }  // namespace korvat::host::automation

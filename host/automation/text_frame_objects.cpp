@@ -69,7 +69,7 @@ class CharactersObject : public Adapter<CharactersObject>, ShapePart {
   }
   Status GetFont(Call& call) {
     if (!Lock()) return Deleted("Characters");
-    return ReturnObject(call, new CharactersFontObject(SharedContext(), sheet_, shape_));
+    return ReturnObject(call, DispatchRef(new CharactersFontObject(SharedContext(), sheet_, shape_)));
   }
 };
 
@@ -90,7 +90,7 @@ class TextFrameObject : public Adapter<TextFrameObject>, ShapePart {
   // Characters(start, length): the whole text (parts of it are not kept apart).
   Status GetCharacters(Call& call) {
     if (!Lock()) return Deleted("TextFrame");
-    return ReturnObject(call, new CharactersObject(SharedContext(), sheet_, shape_));
+    return ReturnObject(call, DispatchRef(new CharactersObject(SharedContext(), sheet_, shape_)));
   }
   Status GetAutoSize(Call& call) {
     return Read(call, "TextFrame", [](const Shape& s, VARIANT* r) { SetInt(r, s.textFrame.autoSize); });
@@ -189,8 +189,8 @@ void FitShapeToText(Shape& shape) {
   shape.height = static_cast<double>(lines) * t.fontSize * kLineHeight + top + bottom;
 }
 
-IDispatch* NewTextFrameObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
-  return new TextFrameObject(std::move(context), std::move(sheet), std::move(shape));
+DispatchRef NewTextFrameObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape) {
+  return DispatchRef(new TextFrameObject(std::move(context), std::move(sheet), std::move(shape)));
 }
 
 }  // namespace korvat::host::automation

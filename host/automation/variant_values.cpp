@@ -1,6 +1,7 @@
 #include "host/automation/variant_values.h"
 
 #include "host/automation/wide_utf8.h"
+#include "platform/variant_owner.h"
 
 namespace korvat::host::automation {
 namespace {
@@ -17,12 +18,14 @@ constexpr ErrorCode kErrorCodes[] = {
 };
 
 // A VARIANT converted to the type; nothing when the platform refuses.
-std::optional<VARIANT> Converted(const VARIANT& v, VARTYPE type) {
-  VARIANT out;
-  VariantInit(&out);
-  if (FAILED(VariantChangeType(&out, const_cast<VARIANT*>(&v), VARIANT_ALPHABOOL, type))) return std::nullopt;
+std::optional<VariantOwner> Converted(const VARIANT& v, VARTYPE type) {
+  VariantOwner out;
+  if (FAILED(VariantChangeType(out.Get(), const_cast<VARIANT*>(&v), VARIANT_ALPHABOOL, type))) return std::nullopt;
   return out;
 }
+
+// Stores a value built here into the caller's result.
+void Store(VARIANT* result, VariantOwner value) { value.MoveTo(result); }
 
 }  // namespace
 
@@ -44,30 +47,28 @@ std::optional<double> ToDouble(const VARIANT& v) {
   if (v.vt == VT_R8) return v.dblVal;
   if (IsMissing(v)) return std::nullopt;
   const auto c = Converted(v, VT_R8);
-  return c ? std::optional<double>(c->dblVal) : std::nullopt;
+  return c ? std::optional<double>((*c)->dblVal) : std::nullopt;
 }
 
 std::optional<std::int32_t> ToInt(const VARIANT& v) {
   if (v.vt == VT_I4) return v.lVal;
   if (IsMissing(v)) return std::nullopt;
   const auto c = Converted(v, VT_I4);
-  return c ? std::optional<std::int32_t>(c->lVal) : std::nullopt;
+  return c ? std::optional<std::int32_t>((*c)->lVal) : std::nullopt;
 }
 
 std::optional<bool> ToBool(const VARIANT& v) {
   if (IsMissing(v)) return std::nullopt;
   const auto c = Converted(v, VT_BOOL);
-  return c ? std::optional<bool>(c->boolVal != VARIANT_FALSE) : std::nullopt;
+  return c ? std::optional<bool>((*c)->boolVal != VARIANT_FALSE) : std::nullopt;
 }
 
 std::optional<std::string> ToText(const VARIANT& v) {
   if (v.vt == VT_BSTR) return WideToUtf8(WideView(v.bstrVal ? v.bstrVal : KV_W(""), SysStringLen(v.bstrVal)));
   if (IsMissing(v)) return std::nullopt;
-  auto c = Converted(v, VT_BSTR);
+  const auto c = Converted(v, VT_BSTR);
   if (!c) return std::nullopt;
-  std::string text = WideToUtf8(WideView(c->bstrVal ? c->bstrVal : KV_W(""), SysStringLen(c->bstrVal)));
-  VariantClear(&*c);
-  return text;
+  return WideToUtf8(WideView((*c)->bstrVal ? (*c)->bstrVal : KV_W(""), SysStringLen((*c)->bstrVal)));
 }
 
 CellValue ToCellValue(const VARIANT& v) {
@@ -88,36 +89,41 @@ CellValue ToCellValue(const VARIANT& v) {
   }
 }
 
-void SetEmpty(VARIANT* result) {
-  if (result) VariantClear(result);
+void SetEmpty(VARIANT* result) { Store(result, VariantOwner()); }
+
+void SetNull(VARIANT* result) {
+  VariantOwner value;
+  value->vt = VT_NULL;
+  Store(result, std::move(value));
 }
 
-void SetNumber(VARIANT* result, double value) {
-  if (!result) return;
-  VariantClear(result);
-  result->vt = VT_R8;
-  result->dblVal = value;
+void SetNumber(VARIANT* result, double number) {
+  VariantOwner value;
+  value->vt = VT_R8;
+  value->dblVal = number;
+  Store(result, std::move(value));
 }
 
-void SetInt(VARIANT* result, std::int32_t value) {
-  if (!result) return;
-  VariantClear(result);
-  result->vt = VT_I4;
-  result->lVal = value;
+void SetInt(VARIANT* result, std::int32_t number) {
+  VariantOwner value;
+  value->vt = VT_I4;
+  value->lVal = number;
+  Store(result, std::move(value));
 }
 
-void SetBool(VARIANT* result, bool value) {
-  if (!result) return;
-  VariantClear(result);
-  result->vt = VT_BOOL;
-  result->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+void SetBool(VARIANT* result, bool flag) {
+  VariantOwner value;
+  value->vt = VT_BOOL;
+  value->boolVal = flag ? VARIANT_TRUE : VARIANT_FALSE;
+  Store(result, std::move(value));
 }
 
 void SetText(VARIANT* result, std::string_view utf8) {
   if (!result) return;
-  VariantClear(result);
-  result->vt = VT_BSTR;
-  result->bstrVal = NewBstr(utf8);
+  VariantOwner value;
+  value->vt = VT_BSTR;
+  value->bstrVal = NewBstr(utf8);
+  Store(result, std::move(value));
 }
 
 void SetCellValue(VARIANT* result, const CellValue& value) {
@@ -127,22 +133,28 @@ void SetCellValue(VARIANT* result, const CellValue& value) {
     case CellValue::Kind::Number: SetNumber(result, value.number); return;
     case CellValue::Kind::Text: SetText(result, value.text); return;
     case CellValue::Kind::Boolean: SetBool(result, value.AsBool()); return;
-    case CellValue::Kind::Error:
-      VariantClear(result);
-      result->vt = VT_ERROR;
-      result->scode = ErrorScode(value.error);
+    case CellValue::Kind::Error: {
+      VariantOwner error;
+      error->vt = VT_ERROR;
+      error->scode = ErrorScode(value.error);
+      Store(result, std::move(error));
       return;
+    }
   }
 }
 
-void SetObject(VARIANT* result, IDispatch* object) {
-  if (!result) {
-    if (object) object->Release();
-    return;
-  }
-  VariantClear(result);
-  result->vt = VT_DISPATCH;
-  result->pdispVal = object;
+void SetObject(VARIANT* result, ComRef<IDispatch> object) {
+  VariantOwner value;
+  value->vt = VT_DISPATCH;
+  value->pdispVal = object.Detach();
+  Store(result, std::move(value));
+}
+
+void SetUnknown(VARIANT* result, ComRef<IUnknown> object) {
+  VariantOwner value;
+  value->vt = VT_UNKNOWN;
+  value->punkVal = object.Detach();
+  Store(result, std::move(value));
 }
 
 }  // namespace korvat::host::automation

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "platform/com.h"
+#include "platform/com_ref.h"
+#include "platform/variant_owner.h"
 #include "host/values/cell_value.h"
 
 namespace korvat::host::automation {
@@ -25,14 +27,16 @@ std::optional<std::string> ToText(const VARIANT& v);  // UTF-8
 // text-input rules), empty stays empty.
 CellValue ToCellValue(const VARIANT& v);
 
-// Result setters; each does nothing when result is null. The result must be initialised.
+// Result setters: each clears what the result held and stores the value, or only
+// drops the value when result is null. The result must be initialised.
 void SetEmpty(VARIANT* result);
+void SetNull(VARIANT* result);
 void SetNumber(VARIANT* result, double value);
 void SetInt(VARIANT* result, std::int32_t value);
 void SetBool(VARIANT* result, bool value);
 void SetText(VARIANT* result, std::string_view utf8);
 void SetCellValue(VARIANT* result, const CellValue& value);
-// Takes over the reference.
-void SetObject(VARIANT* result, IDispatch* object);
+void SetObject(VARIANT* result, ComRef<IDispatch> object);
+void SetUnknown(VARIANT* result, ComRef<IUnknown> object);
 
 }  // namespace korvat::host::automation

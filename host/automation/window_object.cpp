@@ -56,6 +56,6 @@ std::span<const WindowObject::Entry> WindowObject::Entries() { return kWindowMem
 
 }  // namespace
 
-IDispatch* NewWindowObject(ContextRef context) { return new WindowObject(std::move(context)); }
+DispatchRef NewWindowObject(ContextRef context) { return DispatchRef(new WindowObject(std::move(context))); }
 
 }  // namespace korvat::host::automation

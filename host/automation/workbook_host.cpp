@@ -12,7 +12,7 @@ WorkbookHost::WorkbookHost(std::unique_ptr<Workbook> workbook)
 WorkbookHost::~WorkbookHost() = default;
 
 Workbook& WorkbookHost::Model() { return context_->Book(); }
-IDispatch* WorkbookHost::NewWorkbookObject() { return automation::NewWorkbookAdapter(context_); }
+ComRef<IDispatch> WorkbookHost::NewWorkbookObject() { return automation::NewWorkbookAdapter(context_); }
 
 std::int64_t WorkbookHost::TotalCalls() const { return context_->TotalCalls(); }
 std::int64_t WorkbookHost::CallsOf(std::string_view member) const { return context_->CallsOf(member); }

@@ -12,6 +12,7 @@
 
 #include "host/model/workbook.h"
 #include "korvat/korvat.h"
+#include "platform/com_ref.h"
 
 namespace korvat::host {
 
@@ -20,8 +21,10 @@ class HostContext;
 }
 
 // How an injected fault is seen by the caller: DISP_E_EXCEPTION with an
-// EXCEPINFO, or DISP_E_MEMBERNOTFOUND.
-enum class FaultKind { Exception, MemberNotFound };
+// EXCEPINFO, DISP_E_MEMBERNOTFOUND, or an allocation failure inside the host
+// (std::bad_alloc thrown in the member, which the caller sees as the host's
+// "Out of memory" error).
+enum class FaultKind { Exception, MemberNotFound, OutOfMemory };
 using RangeEventHandler = void(KV_CALL*)(IDispatch** range);
 
 class WorkbookHost {
@@ -32,7 +35,7 @@ class WorkbookHost {
   WorkbookHost& operator=(const WorkbookHost&) = delete;
 
   Workbook& Model();
-  IDispatch* NewWorkbookObject();  // a new reference the caller releases
+  ComRef<IDispatch> NewWorkbookObject();  // a new reference in an owning handle
 
   // Instrumentation: every GetIDsOfNames and Invoke on any adapter of this host counts.
   std::int64_t TotalCalls() const;

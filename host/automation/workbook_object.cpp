@@ -43,6 +43,6 @@ std::span<const WorkbookObject::Entry> WorkbookObject::Entries() { return kWorkb
 
 }  // namespace
 
-IDispatch* NewWorkbookAdapter(ContextRef context) { return new WorkbookObject(std::move(context)); }
+DispatchRef NewWorkbookAdapter(ContextRef context) { return DispatchRef(new WorkbookObject(std::move(context))); }
 
 }  // namespace korvat::host::automation

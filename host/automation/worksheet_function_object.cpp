@@ -71,6 +71,8 @@ std::span<const WorksheetFunctionObject::Entry> WorksheetFunctionObject::Entries
 
 }  // namespace
 
-IDispatch* NewWorksheetFunctionObject(ContextRef context) { return new WorksheetFunctionObject(std::move(context)); }
+DispatchRef NewWorksheetFunctionObject(ContextRef context) {
+  return DispatchRef(new WorksheetFunctionObject(std::move(context)));
+}
 
 }  // namespace korvat::host::automation

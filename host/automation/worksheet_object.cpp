@@ -156,12 +156,10 @@ class WorksheetObject : public Adapter<WorksheetObject> {
   Status Lines(Call& call, RangeView view) {
     auto ws = LockWorksheet(sheet_);
     if (!ws) return Deleted("Worksheet");
-    IDispatch* all = NewRangeObject(SharedContext(), sheet_, kWholeSheet, view);
-    if (call.Count() == 0) return ReturnObject(call, all);
+    DispatchRef all = NewRangeObject(SharedContext(), sheet_, kWholeSheet, view);
+    if (call.Count() == 0) return ReturnObject(call, std::move(all));
     Call item = call.Tail(0);
-    const Status s = DispatchObject::From(all)->RunDefault(item);
-    all->Release();
-    return s;
+    return DispatchObject::From(all.Get())->RunDefault(item);
   }
 
   SheetWeak sheet_;
@@ -189,12 +187,12 @@ std::span<const WorksheetObject::Entry> WorksheetObject::Entries() { return kWor
 
 }  // namespace
 
-IDispatch* NewWorksheetObject(ContextRef context, SheetWeak sheet) {
-  return new WorksheetObject(std::move(context), std::move(sheet));
+DispatchRef NewWorksheetObject(ContextRef context, SheetWeak sheet) {
+  return DispatchRef(new WorksheetObject(std::move(context), std::move(sheet)));
 }
 
-IDispatch* NewSheetObject(ContextRef context, const std::shared_ptr<Sheet>& sheet) {
-  if (!sheet) return nullptr;
+DispatchRef NewSheetObject(ContextRef context, const std::shared_ptr<Sheet>& sheet) {
+  if (!sheet) return {};
   if (sheet->Kind() == SheetKind::Worksheet) return NewWorksheetObject(std::move(context), sheet);
   ChartPlace place;
   place.chart = static_cast<ChartSheet&>(*sheet).SharedChart();

@@ -18,14 +18,14 @@ void GanttTest::Open(const ChartPlan& plan, double now) {
   SetFixedNow(now);
   kvInit();
   book_ = host_->NewWorkbookObject();
-  kvSetWorkBook(&book_);
+  IDispatch* book = book_.Get();
+  kvSetWorkBook(&book);
 }
 
 void GanttTest::Close() {
   if (!host_ || !book_) return;
   kvQuit();
-  book_->Release();
-  book_ = nullptr;
+  book_.Reset();
   EXPECT_EQ(host_->LiveObjects(), 0);
 }
 

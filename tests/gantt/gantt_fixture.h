@@ -33,7 +33,7 @@ class GanttTest : public testing::Test {
   bool ColumnHidden(int column) const;
 
   std::unique_ptr<host::WorkbookHost> host_;
-  IDispatch* book_ = nullptr;
+  ComRef<IDispatch> book_;
   std::vector<std::u16string> messages_;
 };
 

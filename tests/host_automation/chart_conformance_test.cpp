@@ -23,18 +23,18 @@ class ChartTest : public HostTest {
 TEST_F(ChartTest, ChartsAddThenLocationEmbedsTheChart) {
   Ref report = Sheet("EVM_20261201");
   Ref chart;
-  ASSERT_HR(GetValue(KV_W("o"), chart.out(), book_.get(), KV_W(".Charts.Add")), S_OK);
+  ASSERT_HR(GetValue(KV_W("o"), chart.Put(), book_.Get(), KV_W(".Charts.Add")), S_OK);
   EXPECT_EQ(host_->Model().SheetCount(), 3);
-  ASSERT_HR(PutValue(chart.get(), KV_W("HasTitle=%e"), -1.0), S_OK);
-  ASSERT_HR(PutValue(chart.get(), KV_W("ChartTitle.Characters.Text=%S"), KV_W("EVM report 20261201")), S_OK);
-  ASSERT_HR(PutValue(chart.get(), KV_W(".HasAxis(%d,%d)=%b"), 1, 1, 1), S_OK);
-  ASSERT_HR(PutValue(chart.get(), KV_W(".HasAxis(%d,%d)=%b"), 2, 1, 1), S_OK);
-  ASSERT_HR(PutValue(chart.get(), KV_W(".Axes(%d,%d).CategoryType=%d"), 1, 1, 2), S_OK);
-  ASSERT_HR(PutValue(chart.get(), KV_W(".ChartType = %d"), 65), S_OK);
+  ASSERT_HR(PutValue(chart.Get(), KV_W("HasTitle=%e"), -1.0), S_OK);
+  ASSERT_HR(PutValue(chart.Get(), KV_W("ChartTitle.Characters.Text=%S"), KV_W("EVM report 20261201")), S_OK);
+  ASSERT_HR(PutValue(chart.Get(), KV_W(".HasAxis(%d,%d)=%b"), 1, 1, 1), S_OK);
+  ASSERT_HR(PutValue(chart.Get(), KV_W(".HasAxis(%d,%d)=%b"), 2, 1, 1), S_OK);
+  ASSERT_HR(PutValue(chart.Get(), KV_W(".Axes(%d,%d).CategoryType=%d"), 1, 1, 2), S_OK);
+  ASSERT_HR(PutValue(chart.Get(), KV_W(".ChartType = %d"), 65), S_OK);
   Ref source;
-  ASSERT_HR(GetValue(KV_W("o"), source.out(), report.get(), KV_W(".Range(%s)"), "B2:D4"), S_OK);
-  ASSERT_HR(CallMethod(chart.get(), KV_W(".SetSourceData(%o,%d)"), source.get(), 2), S_OK);
-  ASSERT_HR(CallMethod(chart.get(), KV_W(".Location(%d,%s)"), 2, "EVM_20261201"), S_OK);
+  ASSERT_HR(GetValue(KV_W("o"), source.Put(), report.Get(), KV_W(".Range(%s)"), "B2:D4"), S_OK);
+  ASSERT_HR(CallMethod(chart.Get(), KV_W(".SetSourceData(%o,%d)"), source.Get(), 2), S_OK);
+  ASSERT_HR(CallMethod(chart.Get(), KV_W(".Location(%d,%s)"), 2, "EVM_20261201"), S_OK);
 
   EXPECT_EQ(host_->Model().SheetCount(), 2);
   const host::Worksheet* sheet = host_->Model().FindWorksheet("EVM_20261201");
@@ -56,20 +56,20 @@ TEST_F(ChartTest, ChartsAddThenLocationEmbedsTheChart) {
 
   // The caller reaches it as the sheet's shape by position and places it.
   Ref placed;
-  ASSERT_HR(GetValue(KV_W("o"), placed.out(), report.get(), KV_W(".Shapes(%d)"), 1), S_OK);
-  ASSERT_HR(PutValue(placed.get(), KV_W("Left=%e"), 300.0), S_OK);
-  ASSERT_HR(PutValue(placed.get(), KV_W("Top=%e"), 40.0), S_OK);
+  ASSERT_HR(GetValue(KV_W("o"), placed.Put(), report.Get(), KV_W(".Shapes(%d)"), 1), S_OK);
+  ASSERT_HR(PutValue(placed.Get(), KV_W("Left=%e"), 300.0), S_OK);
+  ASSERT_HR(PutValue(placed.Get(), KV_W("Top=%e"), 40.0), S_OK);
   EXPECT_EQ(sheet->Shapes().At(0)->left, 300.0);
-  EXPECT_EQ(Int(placed.get(), KV_W("Chart.ChartType")), 65);
+  EXPECT_EQ(Int(placed.Get(), KV_W("Chart.ChartType")), 65);
   // The chart object the caller still holds answers for the embedded chart.
-  EXPECT_EQ(Text(chart.get(), KV_W("ChartTitle.Text")), "EVM report 20261201");
+  EXPECT_EQ(Text(chart.Get(), KV_W("ChartTitle.Text")), "EVM report 20261201");
 }
 
 TEST_F(ChartTest, LocationOnAMissingSheetFails) {
   Ref chart;
-  ASSERT_HR(GetValue(KV_W("o"), chart.out(), book_.get(), KV_W(".Charts.Add")), S_OK);
-  EXPECT_HR(CallMethod(chart.get(), KV_W(".Location(%d,%s)"), 2, "NoSheet"), DISP_E_EXCEPTION);
-  EXPECT_HR(PutValue(chart.get(), KV_W(".HasAxis(%d,%d)=%b"), 3, 1, 1), DISP_E_EXCEPTION);
+  ASSERT_HR(GetValue(KV_W("o"), chart.Put(), book_.Get(), KV_W(".Charts.Add")), S_OK);
+  EXPECT_HR(CallMethod(chart.Get(), KV_W(".Location(%d,%s)"), 2, "NoSheet"), DISP_E_EXCEPTION);
+  EXPECT_HR(PutValue(chart.Get(), KV_W(".HasAxis(%d,%d)=%b"), 3, 1, 1), DISP_E_EXCEPTION);
 }
 
 }  // namespace

@@ -38,34 +38,34 @@ class DispatchObjectTest : public HostTest {
 
 TEST_F(DispatchObjectTest, NamesMatchWithoutCaseAndKeepTheirIds) {
   Ref wbs = Sheet("WBS");
-  const DISPID cells = IdOf(wbs.get(), KV_W("Cells"));
+  const DISPID cells = IdOf(wbs.Get(), KV_W("Cells"));
   EXPECT_HR(last_, S_OK);
-  EXPECT_EQ(IdOf(wbs.get(), KV_W("cElLs")), cells);
+  EXPECT_EQ(IdOf(wbs.Get(), KV_W("cElLs")), cells);
   Ref other = Sheet("Settings");
-  EXPECT_EQ(IdOf(other.get(), KV_W("CELLS")), cells);
-  EXPECT_EQ(IdOf(wbs.get(), KV_W("NoSuchMember")), DISPID_UNKNOWN);
+  EXPECT_EQ(IdOf(other.Get(), KV_W("CELLS")), cells);
+  EXPECT_EQ(IdOf(wbs.Get(), KV_W("NoSuchMember")), DISPID_UNKNOWN);
   EXPECT_HR(last_, DISP_E_UNKNOWNNAME);
 }
 
 TEST_F(DispatchObjectTest, RangeValueIsTheDefaultMember) {
   Ref cell;
-  ASSERT_HR(GetValue(KV_W("o"), cell.out(), Sheet("WBS").get(), KV_W(".Cells(%u,%u)"), 2u, 2u), S_OK);
-  EXPECT_EQ(IdOf(cell.get(), KV_W("Value")), DISPID_VALUE);
+  ASSERT_HR(GetValue(KV_W("o"), cell.Put(), Sheet("WBS").Get(), KV_W(".Cells(%u,%u)"), 2u, 2u), S_OK);
+  EXPECT_EQ(IdOf(cell.Get(), KV_W("Value")), DISPID_VALUE);
   VARIANT value;
   VariantInit(&value);
   value.vt = VT_R8;
   value.dblVal = 4.5;
-  ASSERT_HR(Raw(cell.get(), DISPID_VALUE, DISPATCH_PROPERTYPUT, {value}, nullptr, nullptr, true), S_OK);
+  ASSERT_HR(Raw(cell.Get(), DISPID_VALUE, DISPATCH_PROPERTYPUT, {value}, nullptr, nullptr, true), S_OK);
   VARIANT read;
   VariantInit(&read);
-  ASSERT_HR(Raw(cell.get(), DISPID_VALUE, DISPATCH_PROPERTYGET, {}, &read, nullptr), S_OK);
+  ASSERT_HR(Raw(cell.Get(), DISPID_VALUE, DISPATCH_PROPERTYGET, {}, &read, nullptr), S_OK);
   EXPECT_EQ(read.vt, VT_R8);
   EXPECT_EQ(read.dblVal, 4.5);
 }
 
 TEST_F(DispatchObjectTest, ArgumentsByReferenceAndOfAnyNumericType) {
   Ref wbs = Sheet("WBS");
-  const DISPID cells = IdOf(wbs.get(), KV_W("Cells"));
+  const DISPID cells = IdOf(wbs.Get(), KV_W("Cells"));
   LONG row = 3;
   VARIANT byRef;
   VariantInit(&byRef);
@@ -78,7 +78,7 @@ TEST_F(DispatchObjectTest, ArgumentsByReferenceAndOfAnyNumericType) {
   VARIANT result;
   VariantInit(&result);
   // Reversed: the last argument comes first.
-  ASSERT_HR(Raw(wbs.get(), cells, DISPATCH_PROPERTYGET, {column, byRef}, &result, nullptr), S_OK);
+  ASSERT_HR(Raw(wbs.Get(), cells, DISPATCH_PROPERTYGET, {column, byRef}, &result, nullptr), S_OK);
   ASSERT_EQ(result.vt, VT_DISPATCH);
   EXPECT_EQ(Text(result.pdispVal, KV_W("Address")), "$B$3");
   VariantClear(&result);
@@ -86,18 +86,18 @@ TEST_F(DispatchObjectTest, ArgumentsByReferenceAndOfAnyNumericType) {
 
 TEST_F(DispatchObjectTest, OmittedOptionalArgumentsTakeTheirDefaults) {
   Ref range;
-  ASSERT_HR(GetValue(KV_W("o"), range.out(), Sheet("WBS").get(), KV_W(".Range(%s)"), "B2:C3"), S_OK);
+  ASSERT_HR(GetValue(KV_W("o"), range.Put(), Sheet("WBS").Get(), KV_W(".Range(%s)"), "B2:C3"), S_OK);
   BSTR text = nullptr;
-  ASSERT_HR(GetValue(KV_W("S"), &text, range.get(), KV_W("Address(%m,%b)"), 0), S_OK);
+  ASSERT_HR(GetValue(KV_W("S"), &text, range.Get(), KV_W("Address(%m,%b)"), 0), S_OK);
   EXPECT_EQ(Narrow(text), "B$2:C$3");
   SysFreeString(text);
 }
 
 TEST_F(DispatchObjectTest, NewEnumHandsOutAnEnumerator) {
-  Ref sheets = Object(book_.get(), KV_W("Worksheets"));
+  Ref sheets = Object(book_.Get(), KV_W("Worksheets"));
   VARIANT result;
   VariantInit(&result);
-  ASSERT_HR(Raw(sheets.get(), DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, &result, nullptr), S_OK);
+  ASSERT_HR(Raw(sheets.Get(), DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, &result, nullptr), S_OK);
   ASSERT_EQ(result.vt, VT_UNKNOWN);
   IEnumVARIANT* e = nullptr;
   ASSERT_HR(result.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&e)), S_OK);
@@ -114,13 +114,13 @@ TEST_F(DispatchObjectTest, NewEnumHandsOutAnEnumerator) {
 
 TEST_F(DispatchObjectTest, FailuresCarryTheirCodes) {
   Ref wbs = Sheet("WBS");
-  EXPECT_HR(Raw(wbs.get(), 9999, DISPATCH_PROPERTYGET, {}, nullptr, nullptr), DISP_E_MEMBERNOTFOUND);
+  EXPECT_HR(Raw(wbs.Get(), 9999, DISPATCH_PROPERTYGET, {}, nullptr, nullptr), DISP_E_MEMBERNOTFOUND);
   EXCEPINFO info;
   std::memset(&info, 0, sizeof info);
   VARIANT result;
   VariantInit(&result);
-  const DISPID cells = IdOf(wbs.get(), KV_W("Cells"));
-  ASSERT_HR(Raw(wbs.get(), cells, DISPATCH_PROPERTYGET, {I4(1), I4(0)}, &result, &info), DISP_E_EXCEPTION);
+  const DISPID cells = IdOf(wbs.Get(), KV_W("Cells"));
+  ASSERT_HR(Raw(wbs.Get(), cells, DISPATCH_PROPERTYGET, {I4(1), I4(0)}, &result, &info), DISP_E_EXCEPTION);
   EXPECT_EQ(result.vt, VT_EMPTY);
   EXPECT_FALSE(Narrow(info.bstrSource).empty());
   EXPECT_EQ(Narrow(info.bstrDescription), "Application-defined or object-defined error");
@@ -129,7 +129,7 @@ TEST_F(DispatchObjectTest, FailuresCarryTheirCodes) {
   SysFreeString(info.bstrDescription);
   // Text that is not a number where a number is needed.
   Ref shape;
-  EXPECT_HR(GetValue(KV_W("o"), shape.out(), wbs.get(), KV_W(".Shapes.AddShape(%s,%e,%e,%e,%e)"), "oval", 1.0, 1.0,
+  EXPECT_HR(GetValue(KV_W("o"), shape.Put(), wbs.Get(), KV_W(".Shapes.AddShape(%s,%e,%e,%e,%e)"), "oval", 1.0, 1.0,
                      1.0, 1.0),
             DISP_E_EXCEPTION);
 }

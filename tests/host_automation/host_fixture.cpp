@@ -29,7 +29,7 @@ void HostTest::SetUp() {
   auto loaded = host::file::LoadWorkbookFromText(WorkbookText());
   ASSERT_TRUE(loaded.ok()) << loaded.error;
   host_ = std::make_unique<host::WorkbookHost>(std::move(loaded.workbook));
-  book_ = Ref(host_->NewWorkbookObject());
+  book_ = host_->NewWorkbookObject();
 }
 
 void HostTest::TearDown() {
@@ -43,13 +43,13 @@ void HostTest::TearDown() {
 Ref HostTest::Sheet(std::string_view name) {
   Ref sheet;
   const std::string text(name);
-  GetValue(KV_W("o"), sheet.out(), book_.get(), KV_W(".Sheets(%s)"), text.c_str());
+  GetValue(KV_W("o"), sheet.Put(), book_.Get(), KV_W(".Sheets(%s)"), text.c_str());
   return sheet;
 }
 
 Ref HostTest::Object(IDispatch* from, const OLECHAR* path) {
   Ref object;
-  GetValue(KV_W("o"), object.out(), from, path);
+  GetValue(KV_W("o"), object.Put(), from, path);
   return object;
 }
 

@@ -11,40 +11,14 @@
 
 #include "automation/call_error.h"
 #include "platform/com.h"
+#include "platform/com_ref.h"
 #include "automation/dispatch_call.h"
 #include "host/automation/workbook_host.h"
 
 namespace korvat::test {
 
 // An owned IDispatch reference that releases itself.
-class Ref {
- public:
-  Ref() = default;
-  explicit Ref(IDispatch* object) : object_(object) {}
-  Ref(Ref&& other) noexcept : object_(other.object_) { other.object_ = nullptr; }
-  Ref& operator=(Ref&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      object_ = other.object_;
-      other.object_ = nullptr;
-    }
-    return *this;
-  }
-  ~Ref() { Reset(); }
-  IDispatch* get() const { return object_; }
-  IDispatch** out() {
-    Reset();
-    return &object_;
-  }
-  explicit operator bool() const { return object_ != nullptr; }
-  void Reset() {
-    if (object_) object_->Release();
-    object_ = nullptr;
-  }
-
- private:
-  IDispatch* object_ = nullptr;
-};
+using Ref = ComRef<IDispatch>;
 
 // Text as the call layer takes it (UTF-16).
 WideText W(std::string_view utf8);

@@ -30,7 +30,7 @@ class ShapeTest : public HostTest {
   }
   Ref ShapeNamed(const char* name) {
     Ref shape;
-    GetValue(KV_W("o"), shape.out(), wbs_.get(), KV_W("Shapes(%s)"), name);
+    GetValue(KV_W("o"), shape.Put(), wbs_.Get(), KV_W("Shapes(%s)"), name);
     return shape;
   }
   host::ShapeCollection& Shapes() { return host_->Model().FindWorksheet("WBS")->Shapes(); }
@@ -41,106 +41,106 @@ class ShapeTest : public HostTest {
 TEST_F(ShapeTest, ShapesFindsByNameWithoutRegardToCaseAndByPosition) {
   Ref bar = ShapeNamed("ganntbar");
   ASSERT_TRUE(bar);
-  EXPECT_EQ(Text(bar.get(), KV_W("Name")), "GanntBar");
+  EXPECT_EQ(Text(bar.Get(), KV_W("Name")), "GanntBar");
   Ref first;
-  ASSERT_HR(GetValue(KV_W("o"), first.out(), wbs_.get(), KV_W(".Shapes(%d)"), 1), S_OK);
-  EXPECT_EQ(Text(first.get(), KV_W("Name")), "GanntBar");
-  EXPECT_EQ(Int(wbs_.get(), KV_W(".Shapes.Count")), 1);
+  ASSERT_HR(GetValue(KV_W("o"), first.Put(), wbs_.Get(), KV_W(".Shapes(%d)"), 1), S_OK);
+  EXPECT_EQ(Text(first.Get(), KV_W("Name")), "GanntBar");
+  EXPECT_EQ(Int(wbs_.Get(), KV_W(".Shapes.Count")), 1);
 }
 
 TEST_F(ShapeTest, AMissingShapeFailsWithAnException) {
   Ref missing;
-  EXPECT_HR(GetValue(KV_W("o"), missing.out(), wbs_.get(), KV_W("Shapes(%s)"), "GanntBar3A"), DISP_E_EXCEPTION);
+  EXPECT_HR(GetValue(KV_W("o"), missing.Put(), wbs_.Get(), KV_W("Shapes(%s)"), "GanntBar3A"), DISP_E_EXCEPTION);
   EXPECT_FALSE(missing);
   EXPECT_NE(LastErrorDescription().find("GanntBar3A"), std::string::npos);
-  EXPECT_HR(GetValue(KV_W("o"), missing.out(), wbs_.get(), KV_W(".Shapes(%d)"), 2), DISP_E_EXCEPTION);
+  EXPECT_HR(GetValue(KV_W("o"), missing.Put(), wbs_.Get(), KV_W(".Shapes(%d)"), 2), DISP_E_EXCEPTION);
 }
 
 TEST_F(ShapeTest, AddShapeReturnsTheNewShapeWithItsGeometry) {
   Ref shape;
-  ASSERT_HR(GetValue(KV_W("o"), shape.out(), wbs_.get(), KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), 5.0, 30.0, 40.0,
+  ASSERT_HR(GetValue(KV_W("o"), shape.Put(), wbs_.Get(), KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), 5.0, 30.0, 40.0,
                      50.0, 6.0),
             S_OK);
-  EXPECT_EQ(Int(shape.get(), KV_W("AutoShapeType")), 5);
-  EXPECT_EQ(Number(shape.get(), KV_W("Left")), 30.0);
-  EXPECT_EQ(Number(shape.get(), KV_W("Top")), 40.0);
-  EXPECT_EQ(Number(shape.get(), KV_W("Width")), 50.0);
-  EXPECT_EQ(Number(shape.get(), KV_W("Height")), 6.0);
-  ASSERT_HR(PutValue(shape.get(), KV_W("Name=%s"), "GanntBar7A"), S_OK);
+  EXPECT_EQ(Int(shape.Get(), KV_W("AutoShapeType")), 5);
+  EXPECT_EQ(Number(shape.Get(), KV_W("Left")), 30.0);
+  EXPECT_EQ(Number(shape.Get(), KV_W("Top")), 40.0);
+  EXPECT_EQ(Number(shape.Get(), KV_W("Width")), 50.0);
+  EXPECT_EQ(Number(shape.Get(), KV_W("Height")), 6.0);
+  ASSERT_HR(PutValue(shape.Get(), KV_W("Name=%s"), "GanntBar7A"), S_OK);
   EXPECT_TRUE(ShapeNamed("GanntBar7A"));
   EXPECT_EQ(Shapes().Find("GanntBar7A"), Shapes().At(1));
-  ASSERT_HR(PutValue(shape.get(), KV_W("Placement=%e"), 1.0), S_OK);
+  ASSERT_HR(PutValue(shape.Get(), KV_W("Placement=%e"), 1.0), S_OK);
   EXPECT_EQ(Shapes().At(1)->placement, 1);
 }
 
 TEST_F(ShapeTest, CopyShapeFormatPathsReadAndWriteEveryPart) {
   Ref bar = ShapeNamed("GanntBar");
   Ref copy;
-  ASSERT_HR(GetValue(KV_W("o"), copy.out(), wbs_.get(), KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), 1.0, 0.0, 0.0,
+  ASSERT_HR(GetValue(KV_W("o"), copy.Put(), wbs_.Get(), KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), 1.0, 0.0, 0.0,
                      10.0, 10.0),
             S_OK);
   for (const OLECHAR* path : {KV_W("Line.Weight"), KV_W("Line.DashStyle"), KV_W("Line.style"),
                               KV_W("Line.ForeColor.RGB"), KV_W("Line.BackColor.RGB"), KV_W("Fill.Transparency"),
                               KV_W("Fill.ForeColor.RGB")}) {
-    const double value = Number(bar.get(), path);
+    const double value = Number(bar.Get(), path);
     WideText put(path);
     put += KV_W("=%e");
-    ASSERT_HR(PutValue(copy.get(), put.c_str(), value), S_OK) << Narrow(path);
-    EXPECT_EQ(Number(copy.get(), path), value) << Narrow(path);
+    ASSERT_HR(PutValue(copy.Get(), put.c_str(), value), S_OK) << Narrow(path);
+    EXPECT_EQ(Number(copy.Get(), path), value) << Narrow(path);
   }
-  ASSERT_HR(PutValue(copy.get(), KV_W("Fill.Visible=%e"), -1.0), S_OK);
-  ASSERT_HR(CallMethod(copy.get(), KV_W(".Fill.Patterned(%e)"), Number(bar.get(), KV_W("Fill.Pattern"))), S_OK);
+  ASSERT_HR(PutValue(copy.Get(), KV_W("Fill.Visible=%e"), -1.0), S_OK);
+  ASSERT_HR(CallMethod(copy.Get(), KV_W(".Fill.Patterned(%e)"), Number(bar.Get(), KV_W("Fill.Pattern"))), S_OK);
   const host::Shape& made = *Shapes().At(1);
   EXPECT_EQ(made.fill.foreColor, 0x0000FF);  // red packed as red + green*256 + blue*65536
   EXPECT_EQ(made.fill.pattern, 3);
   EXPECT_EQ(made.fill.transparency, 0.25);
   EXPECT_EQ(made.line.weight, 1.5);
   EXPECT_EQ(made.line.dashStyle, 4);
-  ASSERT_HR(PutValue(copy.get(), KV_W("Fill.Visible =%e"), 0.0), S_OK);  // a blank ends the member name
+  ASSERT_HR(PutValue(copy.Get(), KV_W("Fill.Visible =%e"), 0.0), S_OK);  // a blank ends the member name
   EXPECT_FALSE(Shapes().At(1)->fill.visible);
-  EXPECT_EQ(Int(copy.get(), KV_W("Fill.Visible")), 0);
+  EXPECT_EQ(Int(copy.Get(), KV_W("Fill.Visible")), 0);
 }
 
 TEST_F(ShapeTest, TextboxSizesItselfToItsText) {
   Ref box;
-  ASSERT_HR(GetValue(KV_W("o"), box.out(), wbs_.get(), KV_W(".Shapes.AddTextbox(%d,%e,%e,%e,%e)"), 1, 50.0, 60.0,
+  ASSERT_HR(GetValue(KV_W("o"), box.Put(), wbs_.Get(), KV_W(".Shapes.AddTextbox(%d,%e,%e,%e,%e)"), 1, 50.0, 60.0,
                      50.0, 60.0),
             S_OK);
-  ASSERT_HR(PutValue(box.get(), KV_W("TextFrame.Characters.Text=%s"), "Design"), S_OK);
-  ASSERT_HR(PutValue(box.get(), KV_W("TextFrame.AutoSize=%e"), -1.0), S_OK);
-  ASSERT_HR(PutValue(box.get(), KV_W("TextFrame.Characters.font.Name=%s"), "Meiryo"), S_OK);
-  ASSERT_HR(PutValue(box.get(), KV_W("TextFrame.Characters.font.Size=%e"), 10.0), S_OK);
-  ASSERT_HR(PutValue(box.get(), KV_W("TextFrame.VerticalAlignment=%e"), -4108.0), S_OK);
-  ASSERT_HR(PutValue(box.get(), KV_W("TextFrame.HorizontalAlignment=%e"), -4131.0), S_OK);
-  ASSERT_HR(PutValue(box.get(), KV_W("TextFrame.AutoMargins=%e"), 0.0), S_OK);
+  ASSERT_HR(PutValue(box.Get(), KV_W("TextFrame.Characters.Text=%s"), "Design"), S_OK);
+  ASSERT_HR(PutValue(box.Get(), KV_W("TextFrame.AutoSize=%e"), -1.0), S_OK);
+  ASSERT_HR(PutValue(box.Get(), KV_W("TextFrame.Characters.font.Name=%s"), "Meiryo"), S_OK);
+  ASSERT_HR(PutValue(box.Get(), KV_W("TextFrame.Characters.font.Size=%e"), 10.0), S_OK);
+  ASSERT_HR(PutValue(box.Get(), KV_W("TextFrame.VerticalAlignment=%e"), -4108.0), S_OK);
+  ASSERT_HR(PutValue(box.Get(), KV_W("TextFrame.HorizontalAlignment=%e"), -4131.0), S_OK);
+  ASSERT_HR(PutValue(box.Get(), KV_W("TextFrame.AutoMargins=%e"), 0.0), S_OK);
   for (const OLECHAR* margin : {KV_W("TextFrame.MarginLeft=%e"), KV_W("TextFrame.MarginBottom=%e"),
                                 KV_W("TextFrame.MarginRight=%e"), KV_W("TextFrame.MarginTop=%e")})
-    ASSERT_HR(PutValue(box.get(), margin, 0.0), S_OK);
-  EXPECT_EQ(Text(box.get(), KV_W("TextFrame.Characters.Text")), "Design");
-  EXPECT_EQ(Text(box.get(), KV_W("TextFrame.Characters.font.Name")), "Meiryo");
+    ASSERT_HR(PutValue(box.Get(), margin, 0.0), S_OK);
+  EXPECT_EQ(Text(box.Get(), KV_W("TextFrame.Characters.Text")), "Design");
+  EXPECT_EQ(Text(box.Get(), KV_W("TextFrame.Characters.font.Name")), "Meiryo");
   // Six characters at half the font size each; one line of 1.2 times the font size.
-  EXPECT_DOUBLE_EQ(Number(box.get(), KV_W("Width")), 30.0);
-  EXPECT_DOUBLE_EQ(Number(box.get(), KV_W("Height")), 12.0);
-  EXPECT_EQ(Number(box.get(), KV_W("Left")), 50.0);
-  EXPECT_EQ(Int(box.get(), KV_W("Type")), 17);
+  EXPECT_DOUBLE_EQ(Number(box.Get(), KV_W("Width")), 30.0);
+  EXPECT_DOUBLE_EQ(Number(box.Get(), KV_W("Height")), 12.0);
+  EXPECT_EQ(Number(box.Get(), KV_W("Left")), 50.0);
+  EXPECT_EQ(Int(box.Get(), KV_W("Type")), 17);
 }
 
 TEST_F(ShapeTest, ConnectorAttachesToSitesAndReroutes) {
   Ref from = ShapeNamed("GanntBar");
   Ref to;
-  ASSERT_HR(GetValue(KV_W("o"), to.out(), wbs_.get(), KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), 1.0, 200.0, 60.0,
+  ASSERT_HR(GetValue(KV_W("o"), to.Put(), wbs_.Get(), KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), 1.0, 200.0, 60.0,
                      40.0, 10.0),
             S_OK);
   Ref connector;
-  ASSERT_HR(GetValue(KV_W("o"), connector.out(), wbs_.get(), KV_W("Shapes.AddConnector(%d,%e,%e,%e,%e)"), 2, 10.0,
+  ASSERT_HR(GetValue(KV_W("o"), connector.Put(), wbs_.Get(), KV_W("Shapes.AddConnector(%d,%e,%e,%e,%e)"), 2, 10.0,
                      20.0, 200.0, 60.0),
             S_OK);
-  Ref adjustments = Object(connector.get(), KV_W(".Adjustments"));
+  Ref adjustments = Object(connector.Get(), KV_W(".Adjustments"));
   ASSERT_TRUE(adjustments);
-  ASSERT_HR(PutValue(connector.get(), KV_W("Line.EndArrowheadStyle=%e"), 2.0), S_OK);
-  ASSERT_HR(CallMethod(connector.get(), KV_W(".ConnectorFormat.BeginConnect(%o,%d)"), from.get(), 4), S_OK);
-  ASSERT_HR(CallMethod(connector.get(), KV_W(".ConnectorFormat.EndConnect(%o,%d)"), to.get(), 2), S_OK);
-  EXPECT_EQ(Int(connector.get(), KV_W("ConnectorFormat.BeginConnected")), -1);
+  ASSERT_HR(PutValue(connector.Get(), KV_W("Line.EndArrowheadStyle=%e"), 2.0), S_OK);
+  ASSERT_HR(CallMethod(connector.Get(), KV_W(".ConnectorFormat.BeginConnect(%o,%d)"), from.Get(), 4), S_OK);
+  ASSERT_HR(CallMethod(connector.Get(), KV_W(".ConnectorFormat.EndConnect(%o,%d)"), to.Get(), 2), S_OK);
+  EXPECT_EQ(Int(connector.Get(), KV_W("ConnectorFormat.BeginConnected")), -1);
   double bx, by, ex, ey;
   host::ShapeCollection::ConnectorPoints(*Shapes().At(2), &bx, &by, &ex, &ey);
   EXPECT_EQ(bx, 110.0);  // right side of the bar
@@ -149,39 +149,39 @@ TEST_F(ShapeTest, ConnectorAttachesToSitesAndReroutes) {
   EXPECT_EQ(ey, 65.0);
   // An elbow connector has its bend; further adjustments can be written one past the end.
   double first = 0;
-  ASSERT_HR(GetValue(KV_W("e"), &first, adjustments.get(), KV_W("Item(%d)"), 1), S_OK);
+  ASSERT_HR(GetValue(KV_W("e"), &first, adjustments.Get(), KV_W("Item(%d)"), 1), S_OK);
   EXPECT_EQ(first, 0.5);
-  ASSERT_HR(PutValue(adjustments.get(), KV_W("Item(%d)=%e"), 2, 0.25), S_OK);
-  ASSERT_HR(PutValue(adjustments.get(), KV_W("Item(%d)=%e"), 3, 0.5), S_OK);
+  ASSERT_HR(PutValue(adjustments.Get(), KV_W("Item(%d)=%e"), 2, 0.25), S_OK);
+  ASSERT_HR(PutValue(adjustments.Get(), KV_W("Item(%d)=%e"), 3, 0.5), S_OK);
   EXPECT_EQ(Shapes().At(2)->adjustments, (std::vector<double>{0.5, 0.25, 0.5}));
-  EXPECT_HR(PutValue(adjustments.get(), KV_W("Item(%d)=%e"), 9, 0.5), DISP_E_EXCEPTION);
+  EXPECT_HR(PutValue(adjustments.Get(), KV_W("Item(%d)=%e"), 9, 0.5), DISP_E_EXCEPTION);
   EXPECT_EQ(Shapes().At(2)->line.endArrowheadStyle, 2);
 }
 
 TEST_F(ShapeTest, FreeformBuilderMakesAClosedShape) {
   Ref builder;
-  ASSERT_HR(GetValue(KV_W("o"), builder.out(), wbs_.get(), KV_W(".Shapes.BuildFreeform(%d,%e,%e)"), 0, 10.0, 10.0),
+  ASSERT_HR(GetValue(KV_W("o"), builder.Put(), wbs_.Get(), KV_W(".Shapes.BuildFreeform(%d,%e,%e)"), 0, 10.0, 10.0),
             S_OK);
   for (auto [x, y] : {std::pair{110.0, 10.0}, {110.0, 20.0}, {10.0, 20.0}, {10.0, 10.0}})
-    ASSERT_HR(CallMethod(builder.get(), KV_W(".AddNodes(%d,%d,%e,%e)"), 0, 0, x, y), S_OK);
+    ASSERT_HR(CallMethod(builder.Get(), KV_W(".AddNodes(%d,%d,%e,%e)"), 0, 0, x, y), S_OK);
   Ref shape;
-  ASSERT_HR(GetValue(KV_W("o"), shape.out(), builder.get(), KV_W(".ConvertToShape")), S_OK);
-  EXPECT_EQ(Number(shape.get(), KV_W("Width")), 100.0);
-  EXPECT_EQ(Number(shape.get(), KV_W("Height")), 10.0);
+  ASSERT_HR(GetValue(KV_W("o"), shape.Put(), builder.Get(), KV_W(".ConvertToShape")), S_OK);
+  EXPECT_EQ(Number(shape.Get(), KV_W("Width")), 100.0);
+  EXPECT_EQ(Number(shape.Get(), KV_W("Height")), 10.0);
   EXPECT_EQ(Shapes().At(1)->nodes.size(), 5u);
 }
 
 TEST_F(ShapeTest, EnumerationAndDeleteByName) {
   for (int i = 0; i < 3; ++i) {
     Ref s;
-    ASSERT_HR(GetValue(KV_W("o"), s.out(), wbs_.get(), KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), 1.0, 0.0, 0.0, 5.0,
+    ASSERT_HR(GetValue(KV_W("o"), s.Put(), wbs_.Get(), KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), 1.0, 0.0, 0.0, 5.0,
                        5.0),
               S_OK);
     const std::string name = "TaskConnector" + std::to_string(i) + "A";
-    ASSERT_HR(PutValue(s.get(), KV_W("Name=%s"), name.c_str()), S_OK);
+    ASSERT_HR(PutValue(s.Get(), KV_W("Name=%s"), name.c_str()), S_OK);
   }
   IEnumVARIANT* e = nullptr;
-  ASSERT_HR(EnumBegin(&e, wbs_.get(), KV_W(".Shapes")), S_OK);
+  ASSERT_HR(EnumBegin(&e, wbs_.Get(), KV_W(".Shapes")), S_OK);
   IDispatch* item = nullptr;
   std::vector<std::string> seen;
   while (EnumNextObject(e, &item) == S_OK) {
@@ -199,10 +199,10 @@ TEST_F(ShapeTest, EnumerationAndDeleteByName) {
 
 TEST_F(ShapeTest, AShapeDeletedElsewhereFailsItsCalls) {
   Ref bar = ShapeNamed("GanntBar");
-  Ref fill = Object(bar.get(), KV_W("Fill"));
-  ASSERT_HR(CallMethod(bar.get(), KV_W("Delete")), S_OK);
-  EXPECT_HR(PutValue(bar.get(), KV_W("Left=%e"), 1.0), DISP_E_EXCEPTION);
-  EXPECT_HR(PutValue(fill.get(), KV_W("Visible=%e"), 0.0), DISP_E_EXCEPTION);
+  Ref fill = Object(bar.Get(), KV_W("Fill"));
+  ASSERT_HR(CallMethod(bar.Get(), KV_W("Delete")), S_OK);
+  EXPECT_HR(PutValue(bar.Get(), KV_W("Left=%e"), 1.0), DISP_E_EXCEPTION);
+  EXPECT_HR(PutValue(fill.Get(), KV_W("Visible=%e"), 0.0), DISP_E_EXCEPTION);
   EXPECT_NE(LastErrorDescription().find("deleted"), std::string::npos);
 }
 

@@ -17,8 +17,8 @@ class MatchTest : public HostTest {
   void SetUp() override {
     HostTest::SetUp();
     dictionary_ = Sheet("Dictionary");
-    GetValue(KV_W("o"), function_.out(), book_.get(), KV_W("Application.WorksheetFunction"));
-    GetValue(KV_W("o"), column_.out(), dictionary_.get(), KV_W(".Range(%s)"), "B:B");
+    GetValue(KV_W("o"), function_.Put(), book_.Get(), KV_W("Application.WorksheetFunction"));
+    GetValue(KV_W("o"), column_.Put(), dictionary_.Get(), KV_W(".Range(%s)"), "B:B");
     ASSERT_TRUE(function_ && column_);
   }
   void TearDown() override {
@@ -37,7 +37,7 @@ TEST_F(MatchTest, ExactMatchGivesTheRowOfTheKey) {
   } cases[] = {{"EVMRPT", 2}, {"wlrpt", 3}, {"PV", 5}, {"42", 0}, {"Missing", 0}};
   for (const auto& c : cases) {
     std::int32_t row = 0;
-    const HRESULT hr = GetValue(KV_W("d"), &row, function_.get(), KV_W(".Match(%s,%o,%d)"), c.key, column_.get(), 0);
+    const HRESULT hr = GetValue(KV_W("d"), &row, function_.Get(), KV_W(".Match(%s,%o,%d)"), c.key, column_.Get(), 0);
     if (c.row == 0) {
       EXPECT_HR(hr, DISP_E_EXCEPTION) << c.key;
       EXPECT_EQ(LastErrorDescription(), "Unable to get the Match property of the WorksheetFunction class");
@@ -51,7 +51,7 @@ TEST_F(MatchTest, ExactMatchGivesTheRowOfTheKey) {
 
 TEST_F(MatchTest, NumberKeyMatchesANumber) {
   std::int32_t row = 0;
-  ASSERT_HR(GetValue(KV_W("d"), &row, function_.get(), KV_W(".Match(%e,%o,%d)"), 42.0, column_.get(), 0), S_OK);
+  ASSERT_HR(GetValue(KV_W("d"), &row, function_.Get(), KV_W(".Match(%e,%o,%d)"), 42.0, column_.Get(), 0), S_OK);
   EXPECT_EQ(row, 7);
 }
 

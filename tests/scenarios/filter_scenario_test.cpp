@@ -3,7 +3,7 @@
 #include "frame/addin_state.h"
 #include "base/number_text.h"
 #include "korvat/korvat.h"
-#include "scenarios/plan_session.h"
+#include "support/plan_session.h"
 #include "support/plan_workbook.h"
 #include "wbs/row_filter.h"
 #include "wbs/task_lookup.h"

@@ -2,7 +2,7 @@
 
 #include "frame/addin_state.h"
 #include "korvat/korvat.h"
-#include "scenarios/plan_session.h"
+#include "support/plan_session.h"
 #include "support/plan_workbook.h"
 
 #include <gtest/gtest.h>

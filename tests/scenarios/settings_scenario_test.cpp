@@ -8,7 +8,7 @@
 #include "base/calendar_date.h"
 #include "frame/settings_loading.h"
 #include "korvat/korvat.h"
-#include "scenarios/plan_session.h"
+#include "support/plan_session.h"
 #include "support/plan_workbook.h"
 #include "wbs/resource_list.h"
 #include "wbs/table_extent.h"

@@ -46,7 +46,7 @@ class PlanSession {
 
  private:
   host::WorkbookHost host_;
-  IDispatch* book_ = nullptr;
+  ComRef<IDispatch> book_;
   MessageSink previous_;
   bool open_ = true;
 };

@@ -1,4 +1,4 @@
-#include "scenarios/plan_session.h"
+#include "support/plan_session.h"
 
 #include "frame/addin_state.h"
 #include "base/clock.h"
@@ -26,7 +26,8 @@ PlanSession::PlanSession(std::unique_ptr<Workbook> workbook, double now) : host_
   });
   kvInit();
   book_ = host_.NewWorkbookObject();
-  kvSetWorkBook(&book_);
+  IDispatch* book = book_.Get();
+  kvSetWorkBook(&book);
 }
 
 PlanSession::~PlanSession() {
@@ -36,8 +37,7 @@ PlanSession::~PlanSession() {
 std::int64_t PlanSession::Close() {
   if (open_) {
     kvQuit();
-    if (book_) book_->Release();
-    book_ = nullptr;
+    book_.Reset();
     SetMessageSink(previous_);
     SetFixedNow(std::nullopt);
     open_ = false;
