@@ -3,6 +3,8 @@
 #include "automation/call_error.h"
 #include "automation/dispatch_call.h"
 #include "automation/message_box.h"
+#include "platform/bstr_owner.h"
+#include "platform/variant_owner.h"
 #include "support/fake_dispatch.h"
 #include "support/hresult_matchers.h"
 
@@ -76,7 +78,7 @@ TEST_F(CallError, RecordsOnlyTheFirstFailureOfAnOutermostCall) {
   // A success leaves the record as it was.
   char* text = nullptr;
   EXPECT_HR(GetValue(KV_W("s"), &text, &cell, KV_W("Value")), S_OK);
-  SysFreeString(reinterpret_cast<BSTR>(text));
+  const BstrOwner received = BstrOwner::TakeOver(reinterpret_cast<BSTR>(text));
   EXPECT_HR(ThreadErrorRecord()->code, DISP_E_TYPEMISMATCH);
 }
 

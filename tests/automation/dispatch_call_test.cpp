@@ -2,6 +2,8 @@
 
 #include "automation/call_error.h"
 #include "automation/dispatch_call.h"
+#include "platform/bstr_owner.h"
+#include "platform/variant_owner.h"
 #include "support/fake_dispatch.h"
 #include "support/hresult_matchers.h"
 
@@ -87,7 +89,8 @@ TEST_F(DispatchCall, EveryPlaceholderLetterBuildsItsVariant) {
   VariantInit(&passed);
   passed.vt = VT_R8;
   passed.dblVal = 2.5;
-  BSTR callerText = SysAllocString(KV_W("kept"));
+  const BstrOwner kept = BstrOwner::Copy(KV_W("kept"));
+  BSTR callerText = kept.Get();
   const OLECHAR* wide = KV_W("wide");
   ASSERT_HR(CallMethod(&target, KV_W("Call(%d,%u,%e,%b,%v,%B,%S,%s,%T,%o,%O,%p,%D,%m)"), -5, 6u, 1.25, 7, &passed,
                        callerText, wide, "narrow", static_cast<const void*>(wide), static_cast<IDispatch*>(&other),
@@ -122,7 +125,6 @@ TEST_F(DispatchCall, EveryPlaceholderLetterBuildsItsVariant) {
   EXPECT_EQ(static_cast<HRESULT>(args[0].integer), DISP_E_PARAMNOTFOUND);
   EXPECT_EQ(other.references, 1);  // o and O take no reference
   EXPECT_EQ(WideText(callerText), W("kept"));
-  SysFreeString(callerText);
 }
 
 TEST_F(DispatchCall, NullTextPointersGiveNullStrings) {
@@ -230,25 +232,22 @@ TEST_F(DispatchCall, ResultLettersConvertAndStore) {
   std::int32_t b = 0;
   EXPECT_HR(GetValue(KV_W("b"), &b, &cell, KV_W("Flag")), S_OK);
   EXPECT_EQ(b, -1);
-  BSTR wide = nullptr;
-  EXPECT_HR(GetValue(KV_W("S"), &wide, &cell, KV_W("Text")), S_OK);
-  EXPECT_EQ(WideText(wide), W("Tr\u00e4ger"));
-  SysFreeString(wide);
-  char* narrow = nullptr;
-  EXPECT_HR(GetValue(KV_W("s"), &narrow, &cell, KV_W("Number")), S_OK);
-  ASSERT_NE(narrow, nullptr);
-  EXPECT_STREQ(narrow, "2.5");
-  SysFreeString(reinterpret_cast<BSTR>(narrow));
-  EXPECT_HR(GetValue(KV_W("s"), &narrow, &cell, KV_W("Blank")), S_OK);
-  EXPECT_STREQ(narrow, "");
-  SysFreeString(reinterpret_cast<BSTR>(narrow));
-  EXPECT_HR(GetValue(KV_W("s"), &narrow, &cell, KV_W("Flag")), S_OK);
-  EXPECT_STREQ(narrow, "True");
-  SysFreeString(reinterpret_cast<BSTR>(narrow));
-  VARIANT whole;
-  VariantInit(&whole);
-  EXPECT_HR(GetValue(KV_W("v"), &whole, &cell, KV_W("Number")), S_OK);
-  EXPECT_EQ(whole.vt, VT_R8);
+  BstrOwner wide;
+  EXPECT_HR(GetValue(KV_W("S"), wide.Put(), &cell, KV_W("Text")), S_OK);
+  EXPECT_EQ(WideText(wide.View()), W("Tr\u00e4ger"));
+  // "s" hands out narrow text in a byte-length BSTR the caller frees.
+  auto narrowResult = [&](const OLECHAR* member) {
+    char* narrow = nullptr;
+    EXPECT_HR(GetValue(KV_W("s"), &narrow, &cell, member), S_OK);
+    const BstrOwner owner = BstrOwner::TakeOver(reinterpret_cast<BSTR>(narrow));
+    return narrow ? std::string(narrow, owner.ByteLength()) : std::string("<null>");
+  };
+  EXPECT_EQ(narrowResult(KV_W("Number")), "2.5");
+  EXPECT_EQ(narrowResult(KV_W("Blank")), "");
+  EXPECT_EQ(narrowResult(KV_W("Flag")), "True");
+  VariantOwner whole;
+  EXPECT_HR(GetValue(KV_W("v"), whole.Put(), &cell, KV_W("Number")), S_OK);
+  EXPECT_EQ(whole->vt, VT_R8);
   std::int64_t seconds = 0;
   EXPECT_HR(GetValue(KV_W("t"), &seconds, &cell, KV_W("Number")), E_INVALIDARG);  // before 1970
 }
@@ -272,11 +271,10 @@ TEST_F(DispatchCall, OwnedArgumentsAreFreedAndCallerArgumentsAreNot) {
     seen = params.rgvarg[0].bstrVal;
     return S_OK;
   });
-  BSTR mine = SysAllocString(KV_W("mine"));
-  ASSERT_HR(CallMethod(&target, KV_W("Put(%B)"), mine), S_OK);
-  EXPECT_EQ(seen, mine);
-  EXPECT_EQ(WideText(mine), W("mine"));  // still alive and unchanged
-  SysFreeString(mine);
+  const BstrOwner mine = BstrOwner::Copy(KV_W("mine"));
+  ASSERT_HR(CallMethod(&target, KV_W("Put(%B)"), mine.Get()), S_OK);
+  EXPECT_EQ(seen, mine.Get());
+  EXPECT_EQ(WideText(mine.View()), W("mine"));  // still alive and unchanged
 }
 
 TEST_F(DispatchCall, EnumerationHandsOutEachItemAndEndsWithFalse) {

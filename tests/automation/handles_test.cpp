@@ -5,6 +5,8 @@
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "automation/wide_string.h"
+#include "platform/bstr_owner.h"
+#include "platform/variant_owner.h"
 #include "support/fake_dispatch.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +119,107 @@ TEST_F(Handles, PutHelpersSendTheValueAsTheNamedPutArgument) {
   ASSERT_EQ(shape.calls[1].arguments.size(), 2u);
   EXPECT_EQ(shape.calls[1].arguments[0].real, 0.25);
   EXPECT_EQ(shape.calls[1].arguments[1].integer, 2);
+}
+
+}  // namespace
+
+namespace {
+
+using korvat::BstrOwner;
+using korvat::VariantOwner;
+
+VARIANT HoldingObject(IDispatch* object) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_DISPATCH;
+  v.pdispVal = object;
+  return v;
+}
+
+TEST_F(Handles, WhatIsStoredIntoAHandleIsOwnedEvenWhenItBorrowedBefore) {
+  FakeDispatch borrowed, given, filled;
+  given.AddRef();
+  filled.AddRef();
+  {
+    AutomationObject handle = AutomationObject::Borrow(&borrowed);
+    handle.Assign(&given);  // a new reference: the handle owns it now
+    EXPECT_TRUE(handle.Owns());
+    EXPECT_EQ(borrowed.releases, 0);
+    *handle.Put() = &filled;  // Put releases what it owned and owns what is stored
+    EXPECT_EQ(given.references, 1);
+  }
+  EXPECT_EQ(borrowed.references, 1);
+  EXPECT_EQ(borrowed.releases, 0);
+  EXPECT_EQ(filled.references, 1);
+}
+
+TEST_F(Handles, DetachGivesTheReferenceAway) {
+  FakeDispatch object;
+  object.AddRef();
+  IDispatch* detached = nullptr;
+  {
+    AutomationObject handle = AutomationObject::TakeOver(&object);
+    detached = handle.Detach();
+    EXPECT_TRUE(handle.IsEmpty());
+  }
+  EXPECT_EQ(object.references, 2) << "the detached reference was not released";
+  detached->Release();
+}
+
+TEST_F(Handles, WideStringsTakeOverBorrowAndCopyByName) {
+  BSTR text = SysAllocString(KV_W("Anna"));
+  {
+    const WideString borrowed = WideString::Borrow(text);
+    EXPECT_FALSE(borrowed.Owns());
+  }
+  EXPECT_EQ(WideText(text), W("Anna")) << "a borrowing holder does not free";
+  const WideString owner = WideString::TakeOver(text);
+  EXPECT_TRUE(owner.Owns());
+  WideString filled = WideString::Borrow(owner.Text());
+  *filled.PrepareOutput() = SysAllocString(KV_W("Ben"));
+  EXPECT_TRUE(filled.Owns());
+  EXPECT_EQ(WideText(filled.View()), W("Ben"));
+  EXPECT_EQ(WideText(owner.View()), W("Anna")) << "preparing the borrowing holder freed nothing of the owner's";
+}
+
+TEST_F(Handles, VariantOwnersClearWhatTheyHoldAndHandTheRestOut) {
+  FakeDispatch object;
+  object.AddRef();
+  VARIANT raw = HoldingObject(&object);
+  {
+    VariantOwner owner = VariantOwner::TakeOver(raw);
+    EXPECT_EQ(raw.vt, VT_EMPTY) << "taking over leaves the source empty";
+    EXPECT_EQ(owner->pdispVal, static_cast<IDispatch*>(&object));
+  }
+  EXPECT_EQ(object.references, 1) << "the owner released the object it held";
+
+  object.AddRef();
+  VARIANT target = HoldingObject(&object);
+  FakeDispatch other;
+  other.AddRef();
+  VariantOwner replacement;
+  *replacement.Put() = HoldingObject(&other);
+  replacement.MoveTo(&target);
+  EXPECT_EQ(object.references, 1) << "the target's old value was cleared";
+  EXPECT_EQ(replacement.Type(), VT_EMPTY);
+  EXPECT_EQ(target.pdispVal, static_cast<IDispatch*>(&other));
+  VariantOwner::Discard(target);
+  EXPECT_EQ(other.references, 1);
+  EXPECT_EQ(target.vt, VT_EMPTY);
+}
+
+TEST_F(Handles, BstrOwnersFreeOnceAndHandOutOnDetach) {
+  BstrOwner owner = BstrOwner::Copy(KV_W("Design"));
+  EXPECT_EQ(owner.Length(), 6u);
+  BstrOwner moved = std::move(owner);
+  EXPECT_FALSE(owner);
+  EXPECT_EQ(WideText(moved.View()), W("Design"));
+  const BstrOwner bytes = BstrOwner::CopyBytes("abc");
+  EXPECT_EQ(bytes.ByteLength(), 3u);
+  BSTR handedOut = moved.Detach();
+  EXPECT_FALSE(moved);
+  const BstrOwner back = BstrOwner::TakeOver(handedOut);
+  EXPECT_EQ(WideText(back.View()), W("Design"));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include "frame/addin_state.h"
 #include "gantt/gantt_chart.h"
-#include "gantt/gantt_fixture.h"
+#include "support/gantt_fixture.h"
 #include "korvat/korvat.h"
 #include "wbs/task_lookup.h"
 #include "wbs/task_reading.h"

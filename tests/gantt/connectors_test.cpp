@@ -1,6 +1,6 @@
 // Dependency connectors: sites per link type, straight or elbow, naming and colour.
 
-#include "gantt/gantt_fixture.h"
+#include "support/gantt_fixture.h"
 #include "korvat/korvat.h"
 
 #include <ostream>

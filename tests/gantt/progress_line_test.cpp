@@ -1,6 +1,6 @@
 // Today's progress line: where it bends for tasks behind, ahead, not started and complete.
 
-#include "gantt/gantt_fixture.h"
+#include "support/gantt_fixture.h"
 #include "base/clock.h"
 #include "korvat/korvat.h"
 

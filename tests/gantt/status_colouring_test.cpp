@@ -1,6 +1,6 @@
 // Row colours, status markers and link-error frames written while rows are finished.
 
-#include "gantt/gantt_fixture.h"
+#include "support/gantt_fixture.h"
 #include "korvat/korvat.h"
 
 namespace korvat::test {

@@ -56,11 +56,10 @@ TEST_F(DispatchObjectTest, RangeValueIsTheDefaultMember) {
   value.vt = VT_R8;
   value.dblVal = 4.5;
   ASSERT_HR(Raw(cell.Get(), DISPID_VALUE, DISPATCH_PROPERTYPUT, {value}, nullptr, nullptr, true), S_OK);
-  VARIANT read;
-  VariantInit(&read);
-  ASSERT_HR(Raw(cell.Get(), DISPID_VALUE, DISPATCH_PROPERTYGET, {}, &read, nullptr), S_OK);
-  EXPECT_EQ(read.vt, VT_R8);
-  EXPECT_EQ(read.dblVal, 4.5);
+  VariantOwner read;
+  ASSERT_HR(Raw(cell.Get(), DISPID_VALUE, DISPATCH_PROPERTYGET, {}, read.Put(), nullptr), S_OK);
+  EXPECT_EQ(read->vt, VT_R8);
+  EXPECT_EQ(read->dblVal, 4.5);
 }
 
 TEST_F(DispatchObjectTest, ArgumentsByReferenceAndOfAnyNumericType) {
@@ -75,41 +74,36 @@ TEST_F(DispatchObjectTest, ArgumentsByReferenceAndOfAnyNumericType) {
   VariantInit(&column);
   column.vt = VT_R4;
   column.fltVal = 2.0f;
-  VARIANT result;
-  VariantInit(&result);
+  VariantOwner result;
   // Reversed: the last argument comes first.
-  ASSERT_HR(Raw(wbs.Get(), cells, DISPATCH_PROPERTYGET, {column, byRef}, &result, nullptr), S_OK);
-  ASSERT_EQ(result.vt, VT_DISPATCH);
-  EXPECT_EQ(Text(result.pdispVal, KV_W("Address")), "$B$3");
-  VariantClear(&result);
+  ASSERT_HR(Raw(wbs.Get(), cells, DISPATCH_PROPERTYGET, {column, byRef}, result.Put(), nullptr), S_OK);
+  ASSERT_EQ(result->vt, VT_DISPATCH);
+  EXPECT_EQ(Text(result->pdispVal, KV_W("Address")), "$B$3");
 }
 
 TEST_F(DispatchObjectTest, OmittedOptionalArgumentsTakeTheirDefaults) {
   Ref range;
   ASSERT_HR(GetValue(KV_W("o"), range.Put(), Sheet("WBS").Get(), KV_W(".Range(%s)"), "B2:C3"), S_OK);
-  BSTR text = nullptr;
-  ASSERT_HR(GetValue(KV_W("S"), &text, range.Get(), KV_W("Address(%m,%b)"), 0), S_OK);
-  EXPECT_EQ(Narrow(text), "B$2:C$3");
-  SysFreeString(text);
+  BstrOwner text;
+  ASSERT_HR(GetValue(KV_W("S"), text.Put(), range.Get(), KV_W("Address(%m,%b)"), 0), S_OK);
+  EXPECT_EQ(Narrow(text.Get()), "B$2:C$3");
 }
 
 TEST_F(DispatchObjectTest, NewEnumHandsOutAnEnumerator) {
   Ref sheets = Object(book_.Get(), KV_W("Worksheets"));
-  VARIANT result;
-  VariantInit(&result);
-  ASSERT_HR(Raw(sheets.Get(), DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, &result, nullptr), S_OK);
-  ASSERT_EQ(result.vt, VT_UNKNOWN);
-  IEnumVARIANT* e = nullptr;
-  ASSERT_HR(result.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&e)), S_OK);
-  VariantClear(&result);
+  VariantOwner result;
+  ASSERT_HR(Raw(sheets.Get(), DISPID_NEWENUM, DISPATCH_PROPERTYGET, {}, result.Put(), nullptr), S_OK);
+  ASSERT_EQ(result->vt, VT_UNKNOWN);
+  ComRef<IEnumVARIANT> e;
+  ASSERT_HR(result->punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(e.Put())), S_OK);
+  result.Reset();
   VARIANT items[3];
   ULONG fetched = 0;
   EXPECT_HR(e->Next(3, items, &fetched), S_FALSE);
   EXPECT_EQ(fetched, 2u);
-  for (ULONG i = 0; i < fetched; ++i) VariantClear(&items[i]);
+  for (ULONG i = 0; i < fetched; ++i) VariantOwner::Discard(items[i]);
   EXPECT_HR(e->Reset(), S_OK);
   EXPECT_HR(e->Skip(5), S_FALSE);
-  e->Release();
 }
 
 TEST_F(DispatchObjectTest, FailuresCarryTheirCodes) {
@@ -117,16 +111,15 @@ TEST_F(DispatchObjectTest, FailuresCarryTheirCodes) {
   EXPECT_HR(Raw(wbs.Get(), 9999, DISPATCH_PROPERTYGET, {}, nullptr, nullptr), DISP_E_MEMBERNOTFOUND);
   EXCEPINFO info;
   std::memset(&info, 0, sizeof info);
-  VARIANT result;
-  VariantInit(&result);
+  VariantOwner result;
   const DISPID cells = IdOf(wbs.Get(), KV_W("Cells"));
-  ASSERT_HR(Raw(wbs.Get(), cells, DISPATCH_PROPERTYGET, {I4(1), I4(0)}, &result, &info), DISP_E_EXCEPTION);
-  EXPECT_EQ(result.vt, VT_EMPTY);
-  EXPECT_FALSE(Narrow(info.bstrSource).empty());
-  EXPECT_EQ(Narrow(info.bstrDescription), "Application-defined or object-defined error");
+  ASSERT_HR(Raw(wbs.Get(), cells, DISPATCH_PROPERTYGET, {I4(1), I4(0)}, result.Put(), &info), DISP_E_EXCEPTION);
+  const BstrOwner source = BstrOwner::TakeOver(info.bstrSource);
+  const BstrOwner description = BstrOwner::TakeOver(info.bstrDescription);
+  EXPECT_EQ(result->vt, VT_EMPTY);
+  EXPECT_FALSE(Narrow(source.Get()).empty());
+  EXPECT_EQ(Narrow(description.Get()), "Application-defined or object-defined error");
   EXPECT_EQ(static_cast<std::uint32_t>(info.scode), 0x800A03ECu);
-  SysFreeString(info.bstrSource);
-  SysFreeString(info.bstrDescription);
   // Text that is not a number where a number is needed.
   Ref shape;
   EXPECT_HR(GetValue(KV_W("o"), shape.Put(), wbs.Get(), KV_W(".Shapes.AddShape(%s,%e,%e,%e,%e)"), "oval", 1.0, 1.0,

@@ -60,11 +60,9 @@ double HostTest::Number(IDispatch* from, const OLECHAR* path) {
 }
 
 std::string HostTest::Text(IDispatch* from, const OLECHAR* path) {
-  BSTR value = nullptr;
-  if (FAILED(GetValue(KV_W("S"), &value, from, path))) return "<failed>";
-  std::string text = host::automation::WideToUtf8(WideView(value ? value : KV_W(""), SysStringLen(value)));
-  SysFreeString(value);
-  return text;
+  BstrOwner value;
+  if (FAILED(GetValue(KV_W("S"), value.Put(), from, path))) return "<failed>";
+  return host::automation::WideToUtf8(value.View());
 }
 
 std::int32_t HostTest::Int(IDispatch* from, const OLECHAR* path) {
@@ -73,10 +71,9 @@ std::int32_t HostTest::Int(IDispatch* from, const OLECHAR* path) {
   return value;
 }
 
-VARIANT HostTest::Variant(IDispatch* from, const OLECHAR* path) {
-  VARIANT value;
-  VariantInit(&value);
-  GetValue(KV_W("v"), &value, from, path);
+VariantOwner HostTest::Variant(IDispatch* from, const OLECHAR* path) {
+  VariantOwner value;
+  GetValue(KV_W("v"), value.Put(), from, path);
   return value;
 }
 

@@ -11,7 +11,9 @@
 
 #include "automation/call_error.h"
 #include "platform/com.h"
+#include "platform/bstr_owner.h"
 #include "platform/com_ref.h"
+#include "platform/variant_owner.h"
 #include "automation/dispatch_call.h"
 #include "host/automation/workbook_host.h"
 
@@ -40,7 +42,7 @@ class HostTest : public ::testing::Test {
   double Number(IDispatch* from, const OLECHAR* path);
   std::string Text(IDispatch* from, const OLECHAR* path);  // "%S", UTF-8
   std::int32_t Int(IDispatch* from, const OLECHAR* path);
-  VARIANT Variant(IDispatch* from, const OLECHAR* path);   // caller clears
+  VariantOwner Variant(IDispatch* from, const OLECHAR* path);   // caller clears
 
   // The code and description of the last failure the call layer recorded.
   HRESULT LastErrorCode() const;

@@ -107,11 +107,9 @@ struct EventLog {
 EventLog* g_log = nullptr;
 
 std::string AddressOf(IDispatch* range) {
-  BSTR text = nullptr;
-  GetValue(KV_W("S"), &text, range, KV_W("Address"));
-  const std::string address = Narrow(text);
-  SysFreeString(text);
-  return address;
+  BstrOwner text;
+  GetValue(KV_W("S"), text.Put(), range, KV_W("Address"));
+  return Narrow(text.Get());
 }
 
 void KV_CALL OnChange(IDispatch** range) {

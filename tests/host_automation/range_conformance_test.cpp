@@ -58,17 +58,15 @@ TEST_F(RangeTest, ValueHasTheHostsVariantType) {
       {1, 1, VT_R8}, {2, 1, VT_BSTR}, {3, 1, VT_BOOL}, {4, 1, VT_ERROR}, {5, 1, VT_R8}, {9, 9, VT_EMPTY},
   };
   for (const auto& c : cases) {
-    VARIANT v;
-    VariantInit(&v);
-    ASSERT_HR(GetValue(KV_W("v"), &v, wbs_.Get(), KV_W(".Cells(%u,%u).Value"), c.row, c.col), S_OK);
-    EXPECT_EQ(v.vt, c.vt) << "row " << c.row;
+    VariantOwner v;
+    ASSERT_HR(GetValue(KV_W("v"), v.Put(), wbs_.Get(), KV_W(".Cells(%u,%u).Value"), c.row, c.col), S_OK);
+    EXPECT_EQ(v->vt, c.vt) << "row " << c.row;
     if (c.vt == VT_ERROR) {
-      EXPECT_EQ(static_cast<std::uint32_t>(v.scode), 0x800A07FAu);
+      EXPECT_EQ(static_cast<std::uint32_t>(v->scode), 0x800A07FAu);
     }
     if (c.vt == VT_R8 && c.row == 5) {
-      EXPECT_EQ(v.dblVal, 84.0);
+      EXPECT_EQ(v->dblVal, 84.0);
     }
-    VariantClear(&v);
   }
 }
 
@@ -90,15 +88,14 @@ TEST_F(RangeTest, ValueWrittenAsTextFollowsTheTextInputRules) {
   };
   for (const auto& c : cases) {
     ASSERT_HR(PutValue(wbs_.Get(), KV_W(".Cells(%u,%u)=%s"), 10u, 2u, c.written), S_OK);
-    VARIANT v = Variant(Cell(10, 2).Get(), KV_W("Value"));
-    EXPECT_EQ(v.vt, c.vt) << c.written;
+    const VariantOwner v = Variant(Cell(10, 2).Get(), KV_W("Value"));
+    EXPECT_EQ(v->vt, c.vt) << c.written;
     if (c.vt == VT_R8) {
-      EXPECT_EQ(v.dblVal, c.number) << c.written;
+      EXPECT_EQ(v->dblVal, c.number) << c.written;
     }
     if (c.vt == VT_BSTR) {
-      EXPECT_EQ(Narrow(v.bstrVal), c.text);
+      EXPECT_EQ(Narrow(v->bstrVal), c.text);
     }
-    VariantClear(&v);
   }
 }
 
@@ -233,10 +230,9 @@ TEST_F(RangeTest, BordersOfAMultiCellRangeGoToItsEdgesAndInsideLines) {
   EXPECT_EQ(weight, -4138);
   // An edge that is not the same all along reads as Null.
   ASSERT_HR(PutValue(wbs_.Get(), KV_W(".Cells(%u,%u).Borders(%d).LineStyle=%e"), 11u, 4u, 10, -4142.0), S_OK);
-  VARIANT mixed;
-  VariantInit(&mixed);
-  ASSERT_HR(GetValue(KV_W("v"), &mixed, box.Get(), KV_W("Borders(%d).LineStyle"), 10), S_OK);
-  EXPECT_EQ(mixed.vt, VT_NULL);
+  VariantOwner mixed;
+  ASSERT_HR(GetValue(KV_W("v"), mixed.Put(), box.Get(), KV_W("Borders(%d).LineStyle"), 10), S_OK);
+  EXPECT_EQ(mixed->vt, VT_NULL);
   // A diagonal line cannot be kept, so asking for one fails.
   EXPECT_HR(PutValue(box.Get(), KV_W("Borders(%d).LineStyle=%e"), 5, 1.0), DISP_E_EXCEPTION);
 }
@@ -279,11 +275,9 @@ TEST_F(RangeTest, MixedFormatsReadAsNullAndCannotBeCopiedAsNumbers) {
   const WideText members[] = {KV_W("Interior.ColorIndex"), KV_W("Interior.Pattern"), KV_W("NumberFormat"),
                               KV_W("Borders(7).LineStyle")};
   for (const WideText& member : members) {
-    VARIANT v;
-    VariantInit(&v);
-    ASSERT_HR(GetValue(KV_W("v"), &v, block.Get(), member.c_str()), S_OK);
-    EXPECT_EQ(v.vt, VT_NULL) << platform::WideToAnsi(member);
-    VariantClear(&v);
+    VariantOwner v;
+    ASSERT_HR(GetValue(KV_W("v"), v.Put(), block.Get(), member.c_str()), S_OK);
+    EXPECT_EQ(v->vt, VT_NULL) << platform::WideToAnsi(member);
     double untouched = -1.0;
     EXPECT_TRUE(FAILED(GetValue(KV_W("e"), &untouched, block.Get(), member.c_str())));
     EXPECT_EQ(untouched, -1.0);

@@ -1,4 +1,4 @@
-#include "gantt/gantt_fixture.h"
+#include "support/gantt_fixture.h"
 
 #include "automation/message_box.h"
 #include "base/clock.h"

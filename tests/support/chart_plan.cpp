@@ -1,4 +1,4 @@
-#include "gantt/chart_plan.h"
+#include "support/chart_plan.h"
 
 #include "platform/civil_date.h"
 

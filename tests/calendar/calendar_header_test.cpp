@@ -1,7 +1,7 @@
 // The calendar header: texts, hidden columns and boundary lines for units of
 // 15, 60 and 1440 minutes.
 
-#include "gantt/gantt_fixture.h"
+#include "support/gantt_fixture.h"
 #include "korvat/korvat.h"
 
 #include "host/model/cell_style.h"

@@ -3,7 +3,7 @@
 // with message boxes recorded and the clock fixed. Tear-down ends the library
 // and checks that no reference handed out by the host is still held.
 
-#include "gantt/chart_plan.h"
+#include "support/chart_plan.h"
 #include "host/automation/workbook_host.h"
 #include "host/model/worksheet.h"
 

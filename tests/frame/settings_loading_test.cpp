@@ -1,20 +1,17 @@
-// Loading the settings, the calendar days and the resources; the timeline.
+// Loading the settings: every WS* and CS* setting, the derived frame, the optional
+// columns, the last table row and a workbook without settings.
 
 #include "calendar/calendar_days.h"
 #include "calendar/calendar_settings_loader.h"
-#include "base/day_counting.h"
 #include "calendar/timeline.h"
 #include "frame/addin_state.h"
-#include "base/calendar_date.h"
 #include "frame/settings_loading.h"
 #include "korvat/korvat.h"
-#include "support/plan_session.h"
-#include "support/plan_workbook.h"
-#include "wbs/resource_list.h"
 #include "wbs/table_extent.h"
 #include "wbs/task_lookup.h"
-#include "wbs/task_reading.h"
 #include "support/current_plan.h"
+#include "support/plan_session.h"
+#include "support/plan_workbook.h"
 
 #include <gtest/gtest.h>
 
@@ -125,72 +122,6 @@ TEST(Settings, ACalendarUnitOfZeroDividesNothingAndIsRefusedForDrawing) {
   ASSERT_EQ(s.boxes.size(), 1u);
   EXPECT_EQ(s.boxes[0].flags, 48u);
   EXPECT_NE(s.boxes[0].text.find("CSCalendarUnit"), std::string::npos);
-  EXPECT_EQ(s.Close(), 0);
-}
-
-TEST(Calendar, TimelineMappingOfAnHourlyUnit) {
-  constexpr double kApr1 = 42461.0;  // 2016-04-01
-  PlanWorkbook plan;
-  plan.Day(kApr1, Clock(9, 0), Clock(18, 0)).Day(kApr1 + 1, Clock(9, 0), Clock(18, 0));
-  PlanSession s(plan.Take(), kApr1);
-  BoundPlan p = CurrentPlan();
-  LoadAllSettings(p);
-  EXPECT_TRUE(CalendarUnitUsable(p.calendarSettings));
-  const std::int32_t first = 25;
-  EXPECT_EQ(TimelineColumnOf(p, kApr1 + Clock(10, 30)), first + 1);
-  EXPECT_EQ(TimelineColumnOf(p, kApr1 - 3), first);
-  EXPECT_EQ(TimelineColumnOf(p, kApr1 + 9), State().wbsSettings->lastTimelineColumn);
-  const SlotRect slot = TimeSlotRect(p, 6, kApr1 + Clock(10, 30));
-  const double left = s.Wbs().ColumnLeft(first + 1), width = s.Wbs().ColumnWidth(first + 1);
-  EXPECT_DOUBLE_EQ(slot.left, left + width / 2);
-  EXPECT_DOUBLE_EQ(slot.width, width / 60 - 1.5);
-  EXPECT_DOUBLE_EQ(slot.top, s.Wbs().RowTop(6));
-  EXPECT_DOUBLE_EQ(slot.height, s.Wbs().RowHeight(6));
-  EXPECT_EQ(s.Close(), 0);
-}
-
-TEST(Calendar, DayListLookups) {
-  PlanWorkbook plan;
-  plan.Day(kDay1, Clock(8, 0), Clock(17, 0)).Day(kDay1, Clock(9, 0), Clock(10, 0)).Day(kDay1 + 1, 0.25, 0.5);
-  PlanSession s(plan.Take(), kDay1);
-  BoundPlan p = CurrentPlan();
-  LoadCalendarDays(p.workbook, p.calendarDays);
-  LoadCalendarDays(p.workbook, p.calendarDays);
-  ASSERT_EQ(CalendarDayCount(p.calendarDays), 3);
-  EXPECT_DOUBLE_EQ(FindCalendarDay(p.calendarDays, "2026/12/01")->windowStart, kDay1 + Clock(8, 0));  // the upper row
-  EXPECT_EQ(FindCalendarDay(p.calendarDays, "2026/12/03"), nullptr);
-  EXPECT_EQ(CalendarDayAt(p.calendarDays, 13), LastCalendarDay(p.calendarDays));
-  EXPECT_EQ(CalendarDayAt(p.calendarDays, 0), nullptr);
-  EXPECT_EQ(CalendarDayAt(p.calendarDays, 1), FirstCalendarDay(p.calendarDays));
-  EXPECT_EQ(s.Close(), 0);
-}
-
-TEST(Calendar, DayCounting) {
-  EXPECT_EQ(CountDaysInclusive(kDay1, kDay1), 1);
-  EXPECT_EQ(CountDaysInclusive(kDay1 + 1, kDay1), 0);
-  EXPECT_EQ(CountDaysInclusive(kDay1, kDay1 + 13), 14);
-  EXPECT_EQ(CountDaysInclusive(kDay1 + 0.5, kDay1 + 1.25), 1);
-  EXPECT_DOUBLE_EQ(DateAfterDays(kDay1, 0, 1), kDay1);
-  EXPECT_DOUBLE_EQ(DateAfterDays(kDay1, 1, 1), kDay1);
-  EXPECT_DOUBLE_EQ(DateAfterDays(kDay1, 5, 1), kDay1 + 4);
-  EXPECT_DOUBLE_EQ(DateAfterDays(kDay1, 5, -1), kDay1 - 4);
-}
-
-TEST(Resources, ReadFromRowFourToTheFirstEmptyName) {
-  PlanWorkbook plan;
-  plan.Resource("R1", "Anna").Resource("R2", "anna", kDay1 + 3).Resource("R3", "Ben", kDay1 + Clock(12, 0));
-  PlanSession s(plan.Take(), kDay1);
-  BoundPlan p = CurrentPlan();
-  s.Sheet("wsResource").SetValue(8, 3, CellValue::Text("After the gap"));
-  LoadResources(p);
-  EXPECT_EQ(State().resources.Count(), 3);
-  EXPECT_EQ(FirstResource(p.resources)->code, "R1");
-  EXPECT_EQ(FindResource(p.resources, KV_W("anna"))->code, "R2");  // names match case-sensitively
-  EXPECT_EQ(FindResource(p.resources, KV_W("Anna"))->code, "R1");
-  EXPECT_EQ(FindResource(p.resources, KV_W("After the gap")), nullptr);
-  EXPECT_DOUBLE_EQ(FindResource(p.resources, KV_W("anna"))->releaseDate, kDay1 + 4);  // to the end of that day
-  EXPECT_DOUBLE_EQ(FindResource(p.resources, KV_W("Ben"))->releaseDate, kDay1 + Clock(12, 0));
-  EXPECT_EQ(FindResource(p.resources, KV_W("Anna"))->releaseDate, 0.0);
   EXPECT_EQ(s.Close(), 0);
 }
 
