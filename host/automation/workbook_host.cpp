@@ -2,6 +2,10 @@
 
 #include "host/automation/adapters.h"
 #include "host/automation/host_context.h"
+#include "host/automation/variant_values.h"
+#include "host/automation/wide_utf8.h"
+#include "platform/bstr_owner.h"
+#include "platform/variant_owner.h"
 
 namespace korvat::host {
 
@@ -28,5 +32,54 @@ void WorkbookHost::SetEventHandlers(RangeEventHandler onChange, RangeEventHandle
   context_->SetEventHandlers(onChange, onSelectionChange);
 }
 void WorkbookHost::EnableEvents(bool on) { context_->EnableEvents(on); }
+
+namespace {
+
+std::shared_ptr<Sheet> WorksheetByCodeName(Workbook& book, std::string_view codeName) {
+  for (Worksheet* sheet : book.Worksheets())
+    if (sheet->codeName == codeName) return book.SharedSheet(*sheet);
+  return nullptr;
+}
+
+bool Refuse(std::string* error, std::string message) {
+  if (error) *error = std::move(message);
+  return false;
+}
+
+}  // namespace
+
+bool WorkbookHost::SelectRange(std::string_view codeName, std::string_view address, std::string* error) {
+  const std::shared_ptr<Sheet> sheet = WorksheetByCodeName(Model(), codeName);
+  if (!sheet) return Refuse(error, "no worksheet has the code name " + std::string(codeName));
+  const std::optional<RangeRef> range = ParseRangeRef(address);
+  if (!range) return Refuse(error, "'" + std::string(address) + "' is not an A1 range");
+  automation::SelectRange(context_, automation::LockWorksheet(sheet), *range);
+  return true;
+}
+
+bool WorkbookHost::TypeIntoCell(std::string_view codeName, std::string_view address, std::string_view text,
+                                std::string* error) {
+  const std::shared_ptr<Sheet> sheet = WorksheetByCodeName(Model(), codeName);
+  if (!sheet) return Refuse(error, "no worksheet has the code name " + std::string(codeName));
+  const std::optional<RangeRef> cell = ParseRangeRef(address);
+  if (!cell || cell->RowCount() != 1 || cell->ColumnCount() != 1)
+    return Refuse(error, "'" + std::string(address) + "' is not one cell");
+  const ComRef<IDispatch> range = automation::NewRangeObject(context_, sheet, *cell);
+  VariantOwner value;
+  automation::SetText(value.Get(), text);
+  DISPID put = DISPID_PROPERTYPUT;
+  DISPPARAMS params{value.Get(), &put, 1, 1};
+  OLECHAR name[] = KV_W("Value");
+  OLECHAR* names[] = {name};
+  DISPID id = DISPID_UNKNOWN;
+  EXCEPINFO info{};
+  HRESULT hr = range->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
+  if (SUCCEEDED(hr)) hr = range->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, &info, nullptr);
+  const BstrOwner description = BstrOwner::TakeOver(info.bstrDescription);
+  BstrOwner::TakeOver(info.bstrSource);
+  BstrOwner::TakeOver(info.bstrHelpFile);
+  if (FAILED(hr)) return Refuse(error, "the cell refused the text: " + automation::WideToUtf8(description.View()));
+  return true;
+}
 
 }  // namespace korvat::host

@@ -58,6 +58,19 @@ class WorkbookHost {
   void SetEventHandlers(RangeEventHandler onChange, RangeEventHandler onSelectionChange);
   void EnableEvents(bool on);
 
+  // What a user does on a worksheet (the one whose code name is given), as the host's own
+  // interface would do it. Each answers false with a message when the sheet or the address
+  // does not exist, and changes nothing then.
+  //
+  // Selects an A1 range ("B5", "8:9", "Y12:AA12"): it becomes the sheet's selection and,
+  // with events on, SelectionChange is raised.
+  bool SelectRange(std::string_view codeName, std::string_view address, std::string* error);
+  // Types text into one cell through the object model, as a user's typing is stored: a
+  // number text becomes a number, an empty text clears the cell; with events on, Change is
+  // raised for the cell.
+  bool TypeIntoCell(std::string_view codeName, std::string_view address, std::string_view text,
+                    std::string* error);
+
  private:
   std::shared_ptr<automation::HostContext> context_;
 };

@@ -176,5 +176,31 @@ TEST_F(EventsTest, ApplicationEnableEventsSwitchesThemOff) {
   EXPECT_TRUE(log_.changes.empty());
 }
 
+// The user's own actions go through the object model, so they raise the events a macro's
+// writes raise, and a number typed as text is stored as a number.
+TEST_F(EventsTest, TheUsersSelectionAndTypingRaiseTheSheetsEvents) {
+  host_->EnableEvents(true);
+  std::string error;
+  ASSERT_TRUE(host_->SelectRange("wsWBS", "8:9", &error)) << error;
+  ASSERT_TRUE(host_->TypeIntoCell("wsWBS", "S20", "100", &error)) << error;
+  ASSERT_TRUE(host_->TypeIntoCell("wsWBS", "B3", "Design", &error)) << error;
+  ASSERT_TRUE(host_->TypeIntoCell("wsWBS", "B3", "", &error)) << error;
+  EXPECT_EQ(log_.selections, (std::vector<std::string>{"$8:$9"}));
+  EXPECT_EQ(log_.changes, (std::vector<std::string>{"$S$20", "$B$3", "$B$3"}));
+  const host::Worksheet& wbs = *host_->Model().FindWorksheet("WBS");
+  EXPECT_EQ(wbs.Value(20, 19), host::CellValue::Number(100));
+  EXPECT_TRUE(wbs.Value(3, 2).IsEmpty()) << "typing nothing clears the cell";
+  EXPECT_EQ(host_->Model().App().selection, "8:9");
+}
+
+TEST_F(EventsTest, UserActionsOnAMissingSheetOrAddressChangeNothing) {
+  std::string error;
+  EXPECT_FALSE(host_->SelectRange("wsNoSuchSheet", "A1", &error));
+  EXPECT_NE(error.find("wsNoSuchSheet"), std::string::npos);
+  EXPECT_FALSE(host_->TypeIntoCell("wsWBS", "not a cell", "1", &error));
+  EXPECT_FALSE(host_->TypeIntoCell("wsWBS", "A1:B2", "1", &error));
+  EXPECT_TRUE(host_->Model().FindWorksheet("WBS")->Value(1, 1).IsEmpty());
+}
+
 }  // namespace
 }  // namespace korvat::test
