@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "host/model/color_palette.h"
-#include "host/render/svg_text.h"
 #include "host/render/conditional_style.h"
-#include "host/values/number_format.h"
 #include "host/render/svg_text.h"
 #include "host/render/text_metrics.h"
+#include "host/values/number_format.h"
 
 namespace korvat::host::render {
 namespace {
 
-constexpr double kTextPadding = 2.25;
+constexpr double kTextPadding = 2.25;      // from the cell edge to the text's anchor (3 pixels)
+constexpr double kCellTextInsets = 3.75;   // the host's room for a cell's text: its width less 5 pixels
 constexpr int kHAlignLeft = -4131, kHAlignCenter = -4108, kHAlignRight = -4152;
 constexpr int kHAlignCenterAcross = 7, kHAlignDistributed = -4117;
 constexpr int kVAlignTop = -4160, kVAlignCenter = -4108;
@@ -83,13 +83,26 @@ void AddBorder(std::map<StrokeKey, std::string>& borders, const Border& b, doubl
 }
 
 struct TextCell {
-  int col;
   CellBox box;
   std::string text;
   const CellStyle* style;  // the cell's own or, with a conditional format, `shown`
   CellValue::Kind kind;
   std::shared_ptr<const CellStyle> shown;
+  size_t slot;  // the cell's place among its row's cells with content
 };
+
+// A stretch of a row between two x positions.
+struct Span {
+  double left, right;
+};
+
+// The texts of one row and the cells with content that stop them flowing on.
+struct RowTexts {
+  std::vector<Span> occupied;  // in column order
+  std::vector<TextCell> texts;
+};
+
+FontSpec SpecOf(const Font& font) { return {font.size, font.bold, font.italic}; }
 
 int EffectiveHAlign(const TextCell& t) {
   int h = t.style->horizontalAlignment;
@@ -116,36 +129,70 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-// Text may spill over empty neighbours (numbers never do); it is cut where the estimate says
-// it no longer fits, and a number too wide for its cell shows as #s.
-void WriteText(const TextCell& t, double spillLeft, double spillRight, std::string& out) {
+// What a cell shows: its value in its number format, where a number too wide for the cell is
+// rounded to fit in the General format and shown as #s filling the cell in any other.
+std::string ShownText(const CellValue& value, const CellStyle& style, double cellWidth) {
+  if (value.kind != CellValue::Kind::Number) return OneLine(FormatCellValue(value, style.numberFormat));
+  const FontSpec font = SpecOf(style.font);
+  const double room = cellWidth - kCellTextInsets;
+  auto fits = [&](std::string_view text) { return HostCellTextWidth(text, font) <= room; };
+  if (IsGeneralFormat(style.numberFormat)) {
+    std::string text = FormatGeneralToFit(value.number, fits);
+    if (!text.empty()) return text;
+  } else {
+    std::string text = FormatNumber(value.number, style.numberFormat);
+    if (text.empty() || fits(text)) return text;
+  }
+  const double hash = HostCellTextWidth("#", font);
+  return std::string(hash > 0 && room > 0 ? static_cast<size_t>(room / hash) : 0, '#');
+}
+
+// Covers the vertical grid lines that text flowing across them hides, as the host does: one
+// white strip from the first to the last, between the row's horizontal lines. Only empty cells
+// lie under it, and their fills and borders are drawn over it.
+void EraseGridLines(const std::vector<VisibleColumn>& columns, Origin o, const CellBox& row, Span covered,
+                    std::string& erasers) {
+  auto first = std::upper_bound(columns.begin(), columns.end(), covered.left - o.x,
+                                [](double x, const VisibleColumn& c) { return x < c.left + c.width; });
+  auto last = first;
+  while (last != columns.end() && o.x + last->left + last->width < covered.right) ++last;
+  if (last == first) return;
+  const double from = o.x + first->left + first->width, to = o.x + (last - 1)->left + (last - 1)->width;
+  erasers += 'M' + Num(from - 0.5) + ' ' + Num(row.y + 0.375) + 'h' + Num(to - from + 1) + 'v' + Num(row.h - 0.75) + 'h' +
+             Num(-(to - from + 1)) + 'z';
+}
+
+// A text is drawn from its anchor; where it reaches past `flow` (its own cell, or for texts
+// the empty neighbours it flows over) or is taller than the row, the host clips it, and so
+// does the nested SVG viewport written around it.
+void WriteText(const TextCell& t, Span flow, const std::vector<VisibleColumn>& columns, Origin o, std::string& out,
+               std::string& erasers) {
   const Font& font = t.style->font;
-  bool spills = t.kind == CellValue::Kind::Text;
-  double left = spills ? spillLeft : t.box.x, right = spills ? spillRight : t.box.x + t.box.w;
-  int align = EffectiveHAlign(t);
-  double x, room;
+  const int align = EffectiveHAlign(t);
+  const double width = TextWidth(t.text, SpecOf(font));
+  double x;
+  Span drawn;
   const char* anchor = nullptr;
   if (align == kHAlignRight) {
     x = t.box.x + t.box.w - kTextPadding;
-    room = x - left;
+    drawn = {x - width, x};
     anchor = "end";
   } else if (align == kHAlignCenter) {
     x = t.box.x + t.box.w / 2;
-    room = 2 * std::min(x - left, right - x) - 2 * kTextPadding;
+    drawn = {x - width / 2, x + width / 2};
     anchor = "middle";
   } else {
     x = t.box.x + kTextPadding;
-    room = right - x;
+    drawn = {x, x + width};
   }
-  std::string text = OneLine(t.text);
-  if (!spills) room = t.box.w - 2 * kTextPadding;
-  if (EstimateTextWidth(text, font.size, font.bold) > room) {
-    if (t.kind == CellValue::Kind::Number)  // the host never cuts a number: it shows #s instead
-      text.assign(PrefixThatFits(std::string(64, '#'), font.size, font.bold, std::max(0.0, room)), '#');
-    else
-      text.resize(PrefixThatFits(text, font.size, font.bold, std::max(0.0, room)));
+  const bool clipped = drawn.left < flow.left || drawn.right > flow.right || font.size * 1.2 > t.box.h;
+  if (t.kind == CellValue::Kind::Text)
+    EraseGridLines(columns, o, t.box, {std::max(drawn.left, flow.left), std::min(drawn.right, flow.right)}, erasers);
+  if (clipped) {
+    const std::string x0 = Num(flow.left), y0 = Num(t.box.y), w = Num(flow.right - flow.left), h = Num(t.box.h);
+    out += "<svg x=\"" + x0 + "\" y=\"" + y0 + "\" width=\"" + w + "\" height=\"" + h + "\" viewBox=\"" + x0 + ' ' + y0 +
+           ' ' + w + ' ' + h + "\">";
   }
-  if (text.empty()) return;
   out += "<text x=\"" + Num(x) + "\" y=\"" + Num(Baseline(t.box, t.style->verticalAlignment, font.size)) + '"';
   if (anchor) out += std::string(" text-anchor=\"") + anchor + '"';
   if (font.name != "Calibri") out += " font-family=\"" + EscapeXml(font.name) + ", sans-serif\"";
@@ -154,14 +201,24 @@ void WriteText(const TextCell& t, double spillLeft, double spillRight, std::stri
   if (font.italic) out += " font-style=\"italic\"";
   int color = FontColor(font);
   if (color != 0) out += " fill=\"" + ColorText(color) + '"';
-  out += '>' + EscapeXml(text) + "</text>";
+  out += '>' + EscapeXml(t.text) + "</text>";
+  if (clipped) out += "</svg>";
 }
 
-void WriteRowTexts(const std::vector<TextCell>& texts, double rowLeft, double rowRight, std::string& out) {
-  for (size_t i = 0; i < texts.size(); ++i) {
-    double spillLeft = i > 0 ? texts[i - 1].box.x + texts[i - 1].box.w : rowLeft;
-    double spillRight = i + 1 < texts.size() ? texts[i + 1].box.x : rowRight;
-    WriteText(texts[i], spillLeft, spillRight, out);
+// Text flows over empty neighbours, away from the side it is aligned to: left-aligned to the
+// right, right-aligned to the left, centred both ways; the first cell with content stops it.
+// Numbers, booleans and errors stay in their cells.
+void WriteRowTexts(const RowTexts& row, Span area, const std::vector<VisibleColumn>& columns, Origin o,
+                   std::string& out, std::string& erasers) {
+  for (const TextCell& t : row.texts) {
+    Span flow{t.box.x, t.box.x + t.box.w};
+    if (t.kind == CellValue::Kind::Text) {
+      const int align = EffectiveHAlign(t);
+      if (align != kHAlignLeft) flow.left = t.slot > 0 ? row.occupied[t.slot - 1].right : area.left;
+      if (align != kHAlignRight)
+        flow.right = t.slot + 1 < row.occupied.size() ? row.occupied[t.slot + 1].left : area.right;
+    }
+    WriteText(t, flow, columns, o, out, erasers);
   }
 }
 
@@ -194,12 +251,13 @@ void WriteCellLayer(const SheetLayout& layout, const RowBand& band, Origin o, st
 
   std::map<int, std::string> fills;
   std::map<StrokeKey, std::string> borders;
-  std::string texts;
-  std::vector<TextCell> rowTexts;
+  std::string texts, erasers;
+  RowTexts row;
   int currentRow = 0;
   auto flushRow = [&] {
-    WriteRowTexts(rowTexts, o.x, o.x + layout.Width(), texts);
-    rowTexts.clear();
+    WriteRowTexts(row, {o.x, o.x + layout.Width()}, layout.Columns(), o, texts, erasers);
+    row.occupied.clear();
+    row.texts.clear();
   };
 
   const auto& cells = sheet.Cells();
@@ -229,12 +287,15 @@ void WriteCellLayer(const SheetLayout& layout, const RowBand& band, Origin o, st
     edge(Edge::Right, right, box.y, right, bottom);
 
     if (cell.HasContent()) {
-      std::string text = FormatCellValue(value, style.numberFormat);
-      if (!text.empty()) rowTexts.push_back({c, box, std::move(text), &style, value.kind, shown});
+      row.occupied.push_back({box.x, right});
+      std::string text = ShownText(value, style, box.w);
+      if (!text.empty()) row.texts.push_back({box, std::move(text), &style, value.kind, shown, row.occupied.size() - 1});
     }
   }
   flushRow();
 
+  // Under the fills: a filled neighbour keeps its own colour where text flows over it.
+  if (!erasers.empty()) out += "<path fill=\"#ffffff\" d=\"" + erasers + "\"/>";
   for (const auto& [color, path] : fills) out += "<path fill=\"" + ColorText(color) + "\" d=\"" + path + "\"/>";
   if (!texts.empty())
     out += "<g font-family=\"Calibri, Carlito, sans-serif\" font-size=\"11\" style=\"white-space:pre\">" + texts + "</g>";

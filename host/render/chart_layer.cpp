@@ -93,7 +93,7 @@ void WriteLegend(const std::vector<SeriesData>& series, bool columns, double rig
   double lineHeight = kLabelSize * 1.6;
   double y = top + (height - lineHeight * static_cast<double>(series.size())) / 2 + lineHeight / 2;
   double widest = 0;
-  for (const SeriesData& s : series) widest = std::max(widest, EstimateTextWidth(s.name, kLabelSize, false));
+  for (const SeriesData& s : series) widest = std::max(widest, TextWidth(s.name, {kLabelSize}));
   double x = right - widest - 24;
   out += "<g class=\"legend\">";
   for (size_t i = 0; i < series.size(); ++i, y += lineHeight) {
@@ -126,7 +126,7 @@ void WriteCategoryAxis(const Plot& p, const std::vector<std::string>& categories
   double slot = p.w / static_cast<double>(count);
   double widest = 0;
   for (size_t i = 0; i < count; ++i)
-    widest = std::max(widest, EstimateTextWidth(i < categories.size() ? categories[i] : std::to_string(i + 1), kLabelSize, false));
+    widest = std::max(widest, TextWidth(i < categories.size() ? categories[i] : std::to_string(i + 1), {kLabelSize}));
   size_t every = std::max<size_t>(1, static_cast<size_t>(std::ceil((widest + 4) / std::max(slot, 1e-6))));
   for (size_t i = 0; i < count; i += every) {
     std::string text = i < categories.size() ? categories[i] : std::to_string(i + 1);
@@ -205,7 +205,7 @@ void WriteChart(const Worksheet& sheet, const Chart& chart, double x, double y, 
   bool columns = chart.chartType == kColumnClustered;
   if (!series.empty()) {
     double widest = 0;
-    for (const SeriesData& s : series) widest = std::max(widest, EstimateTextWidth(s.name, kLabelSize, false));
+    for (const SeriesData& s : series) widest = std::max(widest, TextWidth(s.name, {kLabelSize}));
     WriteLegend(series, columns, right, top, bottom - top, out);
     right -= widest + 30;
   }
@@ -234,7 +234,7 @@ void WriteChart(const Worksheet& sheet, const Chart& chart, double x, double y, 
   if (valueAxis) {
     double widest = 0;
     for (double v = scale.low; v <= scale.high + scale.step * 1e-6; v += scale.step)
-      widest = std::max(widest, EstimateTextWidth(FormatGeneral(v), kLabelSize, false));
+      widest = std::max(widest, TextWidth(FormatGeneral(v), {kLabelSize}));
     left += widest + 6;
   }
   if (categoryAxis) bottom -= kLabelSize + 6;

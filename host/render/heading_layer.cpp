@@ -33,7 +33,7 @@ void WriteColumnHeadings(const SheetLayout& layout, Origin o, std::string& out) 
     lines += "M" + Num(right) + ' ' + Num(top) + 'V' + Num(o.y);
     std::string letters = ColumnLetters(c.col);
     // Narrow columns lose their letters rather than overprint their neighbours'.
-    if (EstimateTextWidth(letters, 10, false) > c.width - 1) continue;
+    if (TextWidth(letters, {10.0}) > c.width - 1) continue;
     labels += "<text x=\"" + Num(o.x + c.left + c.width / 2) + "\" y=\"" + Num(o.y - 3.75) + "\">" + letters + "</text>";
   }
   out += LinePath(lines) + labels + "</g>";

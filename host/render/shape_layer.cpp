@@ -7,7 +7,6 @@
 #include "host/model/shape_collection.h"
 #include "host/render/chart_layer.h"
 #include "host/model/color_palette.h"
-#include "host/render/svg_text.h"
 #include "host/render/preset_geometry.h"
 #include "host/render/svg_text.h"
 #include "host/render/text_metrics.h"
@@ -67,11 +66,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-// Greedy word wrap where the estimate says a line is clearly too long for the frame.
+// Greedy word wrap where a line is too long for the frame.
 std::vector<std::string> WrapLines(const std::vector<std::string>& lines, double fontSize, double width) {
   std::vector<std::string> out;
   for (const std::string& line : lines) {
-    if (width <= 0 || EstimateTextWidth(line, fontSize, false) <= width * 1.05) {
+    if (width <= 0 || TextWidth(line, {fontSize}) <= width) {
       out.push_back(line);
       continue;
     }
@@ -81,7 +80,7 @@ std::vector<std::string> WrapLines(const std::vector<std::string>& lines, double
       size_t space = line.find(' ', start);
       std::string word = line.substr(start, space == std::string::npos ? std::string::npos : space - start);
       std::string candidate = current.empty() ? word : current + ' ' + word;
-      if (!current.empty() && EstimateTextWidth(candidate, fontSize, false) > width * 1.05) {
+      if (!current.empty() && TextWidth(candidate, {fontSize}) > width) {
         out.push_back(current);
         current = word;
       } else {

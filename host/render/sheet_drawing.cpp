@@ -11,12 +11,12 @@ namespace korvat::host::render {
 
 std::vector<std::vector<const Shape*>> ShapesByBand(const SheetLayout& layout, const std::vector<RowBand>& bands) {
   std::vector<std::vector<const Shape*>> byBand(bands.size());
-  for (const auto& shape : layout.Sheet().Shapes().InZOrder()) {
+  for (const Shape* shape : layout.Shapes()) {
     Box b = ShapeBounds(*shape);
     auto first = std::upper_bound(bands.begin(), bands.end(), b.top,
                                   [](double top, const RowBand& band) { return top < band.bottom; });
     for (auto it = first; it != bands.end() && it->top < b.bottom; ++it)
-      byBand[static_cast<size_t>(it - bands.begin())].push_back(shape.get());
+      byBand[static_cast<size_t>(it - bands.begin())].push_back(shape);
   }
   return byBand;
 }

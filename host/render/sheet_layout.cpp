@@ -31,11 +31,11 @@ Box ShapeBounds(const Shape& shape) {
   return b;
 }
 
-SheetLayout::SheetLayout(const Worksheet& sheet) : sheet_(&sheet) {
+SheetLayout::SheetLayout(const Worksheet& sheet) : sheet_(&sheet), shapes_(sheet) {
   int rows = sheet.LastUsedRow();
   int cols = sheet.LastUsedColumn();
   const double maxCoordinate = 1e9;
-  for (const auto& s : sheet.Shapes().InZOrder()) {
+  for (const Shape* s : Shapes()) {
     Box b = ShapeBounds(*s);
     rows = std::max(rows, sheet.Rows().IndexAt(Clamp(b.bottom, 0, maxCoordinate)));
     cols = std::max(cols, sheet.Columns().IndexAt(Clamp(b.right, 0, maxCoordinate)));

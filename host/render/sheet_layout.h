@@ -1,12 +1,14 @@
 #pragma once
 // Where a worksheet's parts go on the page: the rows and columns drawn (the used range and
 // the shapes' extent, plus a margin), the heading sizes, and the row bands the page is cut
-// into so that a browser only paints the bands in view. Coordinates are points; the cell
-// area's origin is the sheet's top-left corner (column 1's Left, row 1's Top).
+// into so that a browser only paints the bands in view, and the shapes where they are drawn
+// (drawn_shapes.h). Coordinates are points; the cell area's origin is the sheet's top-left
+// corner (column 1's Left, row 1's Top).
 
 #include <vector>
 
 #include "host/model/worksheet.h"
+#include "host/render/drawn_shapes.h"
 
 namespace korvat::host::render {
 
@@ -45,12 +47,15 @@ class SheetLayout {
   double Width() const { return sheet_->ColumnLeft(lastCol_ + 1); }   // of the cell area
   double Height() const { return sheet_->RowTop(lastRow_ + 1); }
   const std::vector<VisibleColumn>& Columns() const { return columns_; }
+  // The shapes drawn, back to front, moved and sized for the hidden rows.
+  const std::vector<const Shape*>& Shapes() const { return shapes_.InZOrder(); }
   // Consecutive bands of kRowsPerBand rows covering rows 1..LastRow().
   std::vector<RowBand> Bands() const;
   RowBand WholeSheet() const { return {1, lastRow_, 0.0, Height()}; }
 
  private:
   const Worksheet* sheet_;
+  DrawnShapes shapes_;
   int lastRow_ = 1;
   int lastCol_ = 1;
   double headingWidth_ = 25.0;

@@ -1,51 +1,73 @@
 #include "host/render/text_metrics.h"
 
+#include <cmath>
+
+#include "host/render/default_font_metrics.h"
+
 namespace korvat::host::render {
 namespace {
 
-// Advance of one character in ems.
-double CharacterEms(unsigned char c) {
-  if (c >= 0x80) return 0.6;  // a non-ASCII character, counted at its lead byte
-  if (c >= '0' && c <= '9') return 0.507;
-  switch (c) {
-    case 'i': case 'j': case 'l': case '.': case ',': case ':': case ';': case '\'': case '|':
-    case '!': case 'I': return 0.24;
-    case 'f': case 't': case 'r': case ' ': case '(': case ')': case '[': case ']': case '/':
-    case '-': return 0.33;
-    case 'm': case 'w': case 'M': case 'W': case '@': case '%': return 0.8;
-    default: break;
+constexpr double kPixelsPerPoint = 4.0 / 3.0;
+
+// The next code point of UTF-8 text at *i; U+FFFD for a byte that starts no valid sequence.
+char32_t NextCodePoint(std::string_view text, size_t* i) {
+  auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+  unsigned char c = byte(*i);
+  size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+  if (n == 0 || *i + n > text.size()) {
+    ++*i;
+    return 0xFFFD;
   }
-  if (c >= 'A' && c <= 'Z') return 0.58;
-  return 0.48;
+  char32_t code = n == 1 ? c : c & (0x7F >> n);
+  for (size_t k = 1; k < n; ++k) {
+    if ((byte(*i + k) & 0xC0) != 0x80) {
+      ++*i;
+      return 0xFFFD;
+    }
+    code = (code << 6) | (byte(*i + k) & 0x3F);
+  }
+  *i += n;
+  return code;
 }
 
-bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsWide(char32_t c) {
+  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+         (c >= 0xFFE0 && c <= 0xFFE6) || c >= 0x20000;
+}
 
-double Factor(double fontSize, bool bold) { return fontSize * (bold ? 1.06 : 1.0); }
+bool IsZeroWidth(char32_t c) {
+  return (c >= 0x0300 && c <= 0x036F) || (c >= 0x200B && c <= 0x200F) || c == 0xFEFF;
+}
+
+// The advance in ems; characters the face lacks are drawn from a fallback face: East Asian
+// ones a full em, combining marks nothing, the rest about an average Latin letter.
+double AdvanceEms(char32_t c, FontFace face) {
+  int units = DefaultFontAdvance(c, face);
+  if (units >= 0) return static_cast<double>(units) / kFontUnitsPerEm;
+  if (IsZeroWidth(c)) return 0.0;
+  return IsWide(c) ? 1.0 : 0.55;
+}
+
+template <typename PerCharacter>
+double SumOver(std::string_view utf8, PerCharacter perCharacter) {
+  double sum = 0.0;
+  for (size_t i = 0; i < utf8.size();) sum += perCharacter(NextCodePoint(utf8, &i));
+  return sum;
+}
 
 }  // namespace
 
-double EstimateTextWidth(std::string_view utf8, double fontSize, bool bold) {
-  double ems = 0.0;
-  for (char ch : utf8) {
-    auto c = static_cast<unsigned char>(ch);
-    if (!IsContinuationByte(c)) ems += CharacterEms(c);
-  }
-  return ems * Factor(fontSize, bold);
+double TextWidth(std::string_view utf8, const FontSpec& font) {
+  const FontFace face = FaceOf(font.bold, font.italic);
+  return SumOver(utf8, [&](char32_t c) { return AdvanceEms(c, face); }) * font.size;
 }
 
-size_t PrefixThatFits(std::string_view utf8, double fontSize, bool bold, double width) {
-  double used = 0.0;
-  size_t i = 0;
-  while (i < utf8.size()) {
-    auto c = static_cast<unsigned char>(utf8[i]);
-    size_t next = i + 1;
-    while (next < utf8.size() && IsContinuationByte(static_cast<unsigned char>(utf8[next]))) ++next;
-    used += CharacterEms(c) * Factor(fontSize, bold);
-    if (used > width) break;
-    i = next;
-  }
-  return i;
+double HostCellTextWidth(std::string_view utf8, const FontSpec& font) {
+  const FontFace face = FaceOf(font.bold, font.italic);
+  const double pixelsPerEm = font.size * kPixelsPerPoint;
+  double pixels = SumOver(utf8, [&](char32_t c) { return std::round(AdvanceEms(c, face) * pixelsPerEm); });
+  return pixels / kPixelsPerPoint;
 }
 
 }  // namespace korvat::host::render

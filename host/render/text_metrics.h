@@ -1,15 +1,24 @@
 #pragma once
-// Estimated widths of text, for deciding where a cell's text is cut and how much room chart
-// labels need. The page has no font metrics at render time, so these are averages of the
-// host's default sans-serif face: wide enough never to cut text that the host shows whole in
-// the common cases, narrow enough to cut what clearly spills.
+// Widths of text in the host's default face (default_font_metrics.h), in points, for deciding
+// where a cell's text is clipped, whether a number fits its cell, how much room chart labels
+// need and where shape text wraps. Other faces are measured as the default one.
+//
+// Two measures: the width the page draws (the face's advances scaled to the size, as the
+// browser lays the text out) and the width the host lays a cell's text out in at 100% zoom,
+// where each character advances a whole number of pixels; that is why a digit of the
+// default 11-point face is 7 pixels in the host (its column widths count in that digit).
 
 #include <string_view>
 
 namespace korvat::host::render {
 
-double EstimateTextWidth(std::string_view utf8, double fontSize, bool bold);
-// The longest prefix (in bytes, on a character boundary) whose estimated width fits.
-size_t PrefixThatFits(std::string_view utf8, double fontSize, bool bold, double width);
+struct FontSpec {
+  double size = 11.0;  // points
+  bool bold = false;
+  bool italic = false;
+};
+
+double TextWidth(std::string_view utf8, const FontSpec& font);
+double HostCellTextWidth(std::string_view utf8, const FontSpec& font);
 
 }  // namespace korvat::host::render

@@ -322,6 +322,30 @@ void FixedDigits(double x, int decimals, std::string* integer, std::string* frac
   *fraction = digits.substr(static_cast<size_t>(pointAt), static_cast<size_t>(decimals));
 }
 
+std::string FixedWithoutTrailingZeros(double x, int decimals) {
+  std::string integer, fraction;
+  FixedDigits(x, decimals, &integer, &fraction);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  return fraction.empty() ? integer : integer + '.' + fraction;
+}
+
+// x / 10^exponent, also where 10^exponent itself is out of range (subnormal x).
+double Scaled(double x, int exponent) {
+  return exponent < -300 ? x * 1e300 / std::pow(10.0, exponent + 300) : x / std::pow(10.0, exponent);
+}
+
+// x > 0 as d.dddE+nn with at most `decimals` mantissa decimals, rounded half away from zero.
+std::string ScientificWithoutTrailingZeros(double x, int decimals) {
+  int exponent = static_cast<int>(std::floor(std::log10(x)));
+  std::string mantissa = FixedWithoutTrailingZeros(Scaled(x, exponent), decimals);
+  // The logarithm can miss by one at a power of ten; so can rounding up to 10.
+  if (mantissa[0] == '0') --exponent;
+  else if (mantissa.size() >= 2 && mantissa[1] != '.') ++exponent;
+  else return mantissa + (exponent < 0 ? "E-" : "E+") + Padded(std::abs(exponent), 2);
+  mantissa = FixedWithoutTrailingZeros(Scaled(x, exponent), decimals);
+  return mantissa + (exponent < 0 ? "E-" : "E+") + Padded(std::abs(exponent), 2);
+}
+
 std::string FormatDigits(const Section& section, double x) {
   NumberShape shape = ShapeOf(section);
   for (int i = 0; i < shape.percents; ++i) x *= 100.0;
@@ -453,6 +477,32 @@ std::string FormatGeneral(double value) {
     if (mantissa.back() == '.') mantissa.pop_back();
   }
   return sign + mantissa + s.substr(e);
+}
+
+bool IsGeneralFormat(std::string_view numberFormat) {
+  return numberFormat.empty() || (numberFormat.size() == 7 && StartsWithNoCase(numberFormat, 0, "general"));
+}
+
+std::string FormatGeneralToFit(double value, const std::function<bool(std::string_view)>& fits) {
+  std::string full = FormatGeneral(value);
+  if (fits(full)) return full;
+  if (!std::isfinite(value) || value == 0.0) return {};
+  const std::string sign = value < 0 ? "-" : "";
+  const double a = std::fabs(value);
+  if (full.find('E') == std::string::npos) {
+    size_t point = full.find('.');
+    int decimals = point == std::string::npos ? 0 : static_cast<int>(full.size() - point - 1);
+    for (int d = decimals - 1; d >= 0; --d) {
+      std::string shown = FixedWithoutTrailingZeros(a, d);
+      if (shown == "0") break;  // the digits left say nothing about the number
+      if (fits(sign + shown)) return sign + shown;
+    }
+  }
+  for (int d = 5; d >= 0; --d) {
+    std::string shown = sign + ScientificWithoutTrailingZeros(a, d);
+    if (fits(shown)) return shown;
+  }
+  return {};
 }
 
 std::string FormatNumber(double value, std::string_view numberFormat) {

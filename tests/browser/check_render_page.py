@@ -4,9 +4,16 @@
 Renders WORKBOOK with the korvat command, takes a screenshot and a DOM dump, and fails
 unless the page ran its script without an error, the screenshot is not blank and the bar
 colour covers a fair number of pixels. Exits 77 (skipped) when Chromium is not installed.
+
+For a filtered plan, --absent-color names colours that only the hidden rows' shapes have
+(none of their pixels may show), and --hidden-row-shapes names the prefixes of the shapes
+drawn for a row (GanntBar12A, TaskStatus12): the workbook must hold such shapes for its
+hidden rows, and the page must draw none of them.
 """
 import argparse
+import json
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -97,6 +104,29 @@ def count_colours(png, wanted, tolerance):
     return matches, len(distinct)
 
 
+def hidden_row_shapes(workbook, prefixes):
+    """Names of the first worksheet's shapes that belong to its hidden rows."""
+    with open(workbook, encoding="utf-8") as f:
+        book = json.load(f)
+    sheet = next(s for s in book["sheets"] if s.get("kind") != "chart")
+    hidden = {int(r) for r, v in sheet.get("rows", {}).items() if v.get("hidden")}
+    pattern = re.compile("^(?:%s)([0-9]+)[A-Z]*$" % "|".join(re.escape(p) for p in prefixes))
+    names = []
+    for shape in sheet.get("shapes", []):
+        m = pattern.match(shape["name"])
+        if m and int(m.group(1)) in hidden:
+            names.append(shape["name"])
+    return hidden, names
+
+
+def drawn_shapes(dom):
+    return set(re.findall(r'data-shape="([^"]*)"', dom))
+
+
+def colour(text):
+    return tuple(int(text.lstrip("#")[i:i + 2], 16) for i in (0, 2, 4))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--korvat", required=True, help="the korvat command")
@@ -104,13 +134,15 @@ def main():
     parser.add_argument("--workbook", required=True)
     parser.add_argument("--bar-color", required=True, help="#rrggbb of the bars")
     parser.add_argument("--min-bar-pixels", type=int, default=2000)
+    parser.add_argument("--absent-color", action="append", default=[], help="#rrggbb that must not show")
+    parser.add_argument("--hidden-row-shapes", help="comma-separated name prefixes of a row's shapes")
     parser.add_argument("--chromium", default="/usr/bin/chromium")
     args = parser.parse_args()
 
     if not (os.path.isfile(args.chromium) and os.access(args.chromium, os.X_OK)):
         print("skipped: %s is not installed" % args.chromium)
         return SKIP
-    wanted = tuple(int(args.bar_color.lstrip("#")[i:i + 2], 16) for i in (0, 2, 4))
+    wanted = colour(args.bar_color)
 
     work = tempfile.mkdtemp(prefix="korvat-browser-")
     try:
@@ -148,6 +180,19 @@ def main():
         if matches < args.min_bar_pixels:
             failures.append("the bars do not show: %d pixels of %s, expected at least %d"
                             % (matches, args.bar_color, args.min_bar_pixels))
+        for absent in args.absent_color:
+            shown, _ = count_colours(png, colour(absent), 6)
+            print("screenshot: %d pixels of %s, which only the hidden rows' shapes have" % (shown, absent))
+            if shown:
+                failures.append("%d pixels of %s show: shapes of hidden rows are drawn" % (shown, absent))
+        if args.hidden_row_shapes:
+            hidden, names = hidden_row_shapes(args.workbook, args.hidden_row_shapes.split(","))
+            drawn = sorted(drawn_shapes(dom) & set(names))
+            print("%d hidden rows hold %d shapes; the page draws %d of them" % (len(hidden), len(names), len(drawn)))
+            if not names:
+                failures.append("the workbook has no shapes on hidden rows to check (is the plan filtered?)")
+            if drawn:
+                failures.append("shapes of hidden rows are drawn: " + ", ".join(drawn[:10]))
         for f in failures:
             print("FAIL:", f)
         if failures and os.environ.get("KORVAT_KEEP_BROWSER_OUTPUT"):

@@ -46,6 +46,15 @@ size_t Count(const std::string& haystack, const std::string& needle) {
   return n;
 }
 
+std::string ClipAround(const std::string& svg, const std::string& marker) {
+  size_t at = svg.find(marker);
+  if (at == std::string::npos) return {};
+  size_t start = svg.rfind("<svg", at);
+  if (start == std::string::npos || start == 0) return {};
+  if (svg.find("</svg>", start) < at) return {};
+  return svg.substr(start, svg.find('>', start) - start + 1);
+}
+
 std::string ShapeGroup(const std::string& svg, const std::string& name) {
   size_t start = svg.find("<g data-shape=\"" + name + "\">");
   if (start == std::string::npos) return {};

@@ -16,6 +16,9 @@ std::string Attribute(const std::string& element, const std::string& name);
 std::vector<std::string> Texts(const std::string& svg);
 // How often `needle` occurs.
 size_t Count(const std::string& haystack, const std::string& needle);
+// The start tag of the nested <svg> viewport that clips the element at the first `marker`;
+// empty when the element is not inside one (the document's own root does not count).
+std::string ClipAround(const std::string& svg, const std::string& marker);
 // The group written for the named shape ("<g data-shape=...>...</g>"); empty when absent.
 std::string ShapeGroup(const std::string& svg, const std::string& name);
 

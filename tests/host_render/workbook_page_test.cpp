@@ -78,6 +78,16 @@ TEST_F(WorkbookPage, IsSelfContained) {
   EXPECT_EQ(Count(page, "url("), 0u);
 }
 
+TEST_F(WorkbookPage, NamesTheHostsDefaultFaceFirstThenItsMetricCompatibleTwin) {
+  wbs->SetCellFromText(1, 1, "Task");
+  std::string page = Page({"WBS"});
+  // The page, the cells and the headings: Calibri where it is installed, else Carlito, whose
+  // widths the renderer measured the texts in.
+  EXPECT_NE(page.find("body{margin:0;padding:0;background:#fff;font-family:Calibri,Carlito,sans-serif}"), std::string::npos);
+  EXPECT_EQ(Count(page, "<g font-family=\"Calibri, Carlito, sans-serif\" font-size=\"11\""), 1u);
+  EXPECT_GE(Count(page, "<g font-family=\"Calibri, Carlito, sans-serif\" font-size=\"10\""), 2u);
+}
+
 TEST_F(WorkbookPage, LargeSheetsAreCutIntoBandsAndShapesAppearInEveryBandTheyReach) {
   for (int r = 1; r <= 1000; ++r) wbs->SetCellFromText(r, 1, "Task " + std::to_string(r));
   Shape& span = wbs->Shapes().AddAutoShape(1, 100, wbs->RowTop(199), 50, 30);  // rows 199..200 and 201

@@ -123,5 +123,52 @@ TEST(NumberFormat, MalformedFormatsGiveTextWithoutFailing) {
   EXPECT_EQ(FormatNumber(5, ""), "5");
 }
 
+struct FitCase {
+  double value;
+  size_t characters;  // the room, counted in characters
+  const char* text;   // "" when nothing fits
+};
+
+TEST(NumberFormat, GeneralInLessRoomDropsDecimalsThenGoesScientific) {
+  const FitCase cases[] = {
+      {61.5, 4, "61.5"},
+      {61.5, 3, "62"},
+      {61.5, 2, "62"},
+      {61.5, 1, ""},
+      {62.5, 2, "63"},            // halves away from zero
+      {-2.5, 2, "-3"},
+      {-61.5, 3, "-62"},
+      {40000.0 / 650, 11, "61.53846154"},
+      {40000.0 / 650, 8, "61.53846"},
+      {40000.0 / 650, 5, "61.54"},
+      {99.96, 4, "100"},          // rounding carries into a new digit
+      {0.125, 4, "0.13"},
+      {123456, 5, "1E+05"},
+      {12345678, 7, "1.2E+07"},
+      {999999, 5, "1E+06"},       // the mantissa rounds up to 10
+      {123456789012, 8, "1.23E+11"},
+      {-123456789012, 8, "-1.2E+11"},
+      {0.000123456, 6, "0.0001"},
+      {0.000123456, 5, "1E-04"},  // never rounded to a zero it is not
+      {0.4, 1, ""},
+      {1e-10, 5, "1E-10"},
+      {1e100, 5, ""},
+      {1e100, 6, "1E+100"},
+      {1000, 3, ""},              // 1E+03 needs five
+      {0, 1, "0"},
+      {0, 0, ""},
+  };
+  for (const auto& c : cases) {
+    auto fits = [&](std::string_view text) { return text.size() <= c.characters; };
+    EXPECT_EQ(FormatGeneralToFit(c.value, fits), c.text) << c.value << " in " << c.characters;
+  }
+}
+
+TEST(NumberFormat, OnlyTheWordGeneralOrNoFormatIsGeneral) {
+  for (const char* format : {"General", "general", "GENERAL", ""}) EXPECT_TRUE(IsGeneralFormat(format)) << format;
+  for (const char* format : {"General;-General", "0", "\"General\"", "Generals", "@"})
+    EXPECT_FALSE(IsGeneralFormat(format)) << format;
+}
+
 }  // namespace
 }  // namespace korvat::host::render
