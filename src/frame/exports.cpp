@@ -107,7 +107,7 @@ KV_API void KV_CALL kvDrawCalendar(int32_t unit) {
     LoadAllSettings(plan);
     if (!CalendarUnitUsable(plan.calendarSettings)) return;
     DrawCalendarHeader(plan);
-    DrawGanttChart(plan);
+    DrawChartUnfiltered(plan);
   });
 }
 

@@ -98,6 +98,25 @@ TEST_F(CalendarHeader, DrawsTheChartAfterTheHeader) {
   EXPECT_EQ(host_->Model().FindWorksheet("Settings")->Value(10 + 30, 2).number, 30.0) << "the unit was stored";
 }
 
+// A filter the user had set stays, but the chart is drawn with every row shown: a bar
+// drawn over a hidden row would otherwise land on the next shown row.
+TEST_F(CalendarHeader, DrawsTheChartOverEveryRowWhenAFilterIsSaved) {
+  ChartPlan plan;
+  plan.tasks = {{.level = 1, .name = "Day 1"},
+                {.level = 2, .name = "Hidden", .resource = "Alice", .pv = "60", .plannedStart = HoursMinutes(9, 0),
+                 .plannedEnd = HoursMinutes(10, 0)},
+                {.level = 2, .name = "Shown", .resource = "Bob", .pv = "60", .plannedStart = HoursMinutes(9, 0),
+                 .plannedEnd = HoursMinutes(10, 0)}};
+  Open(plan);
+  Wbs().SetRowHidden(6, true);
+  kvUpdateWBS();  // takes the hidden row as the saved filter
+  kvDrawCalendar(60);
+  EXPECT_TRUE(Wbs().Rows().Hidden(6)) << "the filter is back";
+  ASSERT_NE(Shape("GanntBar6A"), nullptr);
+  ASSERT_NE(Shape("GanntBar7A"), nullptr);
+  EXPECT_DOUBLE_EQ(Shape("GanntBar7A")->top - Shape("GanntBar6A")->top, 15.0) << "each bar on its own row";
+}
+
 TEST_F(CalendarHeader, UnitBelowOneKeepsTheStoredUnitAndAZeroUnitDrawsNothing) {
   ChartPlan plan;
   plan.calendarUnit = 0;
