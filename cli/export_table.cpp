@@ -9,22 +9,40 @@ namespace korvat::cli {
 namespace {
 
 using Integers = std::vector<std::int32_t>;
+using Table = std::map<std::string, ExportCall, std::less<>>;
 
-// Each entry calls its export with the arguments the command line gave; the
-// text returned is the export's result, empty for exports without one.
-const std::map<std::string, ExportCall, std::less<>>& Table() {
-  static const std::map<std::string, ExportCall, std::less<>> table = {
-      {"kvInit", {ArgumentKind::None, [](const Integers&, IDispatch*) { return std::to_string(kvInit()); }}},
-      {"kvQuit", {ArgumentKind::None, [](const Integers&, IDispatch*) { kvQuit(); return std::string(); }}},
-      {"kvUpdateWBS", {ArgumentKind::None, [](const Integers&, IDispatch*) { kvUpdateWBS(); return std::string(); }}},
-      {"kvWBSFilter", {ArgumentKind::None, [](const Integers&, IDispatch*) { kvWBSFilter(); return std::string(); }}},
+ExportCall NoArguments(std::string summary, void (*run)()) {
+  return {ArgumentKind::None, "", std::move(summary), [run](const Integers&, IDispatch*) {
+            run();
+            return std::string();
+          }};
+}
+
+ExportCall OneInteger(std::string argument, std::string summary, void (*run)(int32_t)) {
+  return {ArgumentKind::OneInteger, std::move(argument), std::move(summary), [run](const Integers& n, IDispatch*) {
+            run(n.at(0));
+            return std::string();
+          }};
+}
+
+// Each entry calls its export with the arguments the command line gave.
+const Table& Exports() {
+  static const Table table = {
+      {"kvInit", {ArgumentKind::None, "", "start the library (korvat run does this before the first call)",
+                  [](const Integers&, IDispatch*) { return std::to_string(kvInit()); }}},
+      {"kvQuit", NoArguments("end the library (korvat run does this after the last call)", [] { kvQuit(); })},
+      {"kvUpdateWBS", NoArguments("renumber the tasks, write durations, check links, colour rows, write roll-ups",
+                                  [] { kvUpdateWBS(); })},
+      {"kvWBSFilter", NoArguments("show only the task rows the filter setting (settings sheet A500) picks",
+                                  [] { kvWBSFilter(); })},
       {"kvDrawCalendar",
-       {ArgumentKind::OneInteger, [](const Integers& n, IDispatch*) { kvDrawCalendar(n.at(0)); return std::string(); }}},
-      {"kvDrawGanntChart",
-       {ArgumentKind::OneInteger, [](const Integers& n, IDispatch*) { kvDrawGanntChart(n.at(0)); return std::string(); }}},
-      {"kvWBSReschedule", {ArgumentKind::None, [](const Integers&, IDispatch*) { kvWBSReschedule(); return std::string(); }}},
-      {"kvDrawProgressLines",
-       {ArgumentKind::None, [](const Integers&, IDispatch*) { kvDrawProgressLines(); return std::string(); }}},
+       OneInteger("UNIT", "store UNIT (minutes a column; 0 keeps the sheet's) and draw the header and the chart",
+                  [](int32_t unit) { kvDrawCalendar(unit); })},
+      {"kvDrawGanntChart", OneInteger("STYLE", "store the bar style STYLE (0-6) and redraw the Gantt chart",
+                                      [](int32_t style) { kvDrawGanntChart(style); })},
+      {"kvWBSReschedule", NoArguments("lay out the unstarted leaf tasks per resource and redraw the chart",
+                                      [] { kvWBSReschedule(); })},
+      {"kvDrawProgressLines", NoArguments("draw today's progress line over the chart", [] { kvDrawProgressLines(); })},
   };
   return table;
 }
@@ -32,14 +50,14 @@ const std::map<std::string, ExportCall, std::less<>>& Table() {
 }  // namespace
 
 const ExportCall* FindExport(std::string_view name) {
-  const auto& table = Table();
+  const Table& table = Exports();
   const auto found = table.find(name);
   return found == table.end() ? nullptr : &found->second;
 }
 
 std::vector<std::string> ExportNames() {
   std::vector<std::string> names;
-  for (const auto& [name, call] : Table()) names.push_back(name);
+  for (const auto& [name, call] : Exports()) names.push_back(name);
   return names;
 }
 

@@ -1,95 +1,185 @@
 // The korvat command: runs the library's exports on a workbook file in the
 // headless host, and renders workbooks as pages.
 
+#include "command_line.h"
+#include "export_table.h"
+#include "help_text.h"
 #include "render_command.h"
 #include "run_command.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#ifndef KORVAT_VERSION
+#define KORVAT_VERSION "unknown"
+#endif
+
 namespace {
 
-constexpr const char* kUsage =
-    "usage:\n"
-    "  korvat run WORKBOOK [--now YYYY-MM-DDTHH:MM] [--call EXPORT[:ARG,ARG...]]... [-o OUT] [--stats]\n"
-    "  korvat render WORKBOOK [--sheet CODE_OR_NAME]... [-o OUT.html] [--svg]\n";
+using korvat::cli::Arguments;
+using korvat::cli::DidYouMean;
+using korvat::cli::kExitSuccess;
+using korvat::cli::kExitUsage;
 
-int Usage(const char* problem) {
-  if (problem) std::fprintf(stderr, "korvat: %s\n", problem);
-  std::fputs(kUsage, stderr);
-  return 2;
+std::vector<std::string> Commands() {
+  std::vector<std::string> names;
+  for (const char* const* n = korvat::cli::CommandNames(); *n; ++n) names.push_back(*n);
+  return names;
 }
 
-// Takes the value of an option that needs one; false when it is missing.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string& value) {
-  if (i + 1 >= args.size()) return false;
-  value = args[++i];
-  return true;
+int Usage(const std::string& command, const std::string& problem) {
+  std::fprintf(stderr, "korvat: %s\n", problem.c_str());
+  std::fprintf(stderr, "%s", command.empty() ? korvat::cli::GeneralHelp().c_str()
+                                             : ("'korvat help " + command + "' describes the options\n").c_str());
+  return kExitUsage;
 }
 
-int Run(const std::vector<std::string>& args) {
+int UnknownOption(const std::string& command, const std::string& option, const std::vector<std::string>& known) {
+  return Usage(command, "unknown option " + option + DidYouMean(option, known));
+}
+
+int Run(Arguments args) {
+  static const std::vector<std::string> kOptions = {"--call",      "--select",    "--edit",      "--events",
+                                                    "-o",          "--dry-run",   "--now",       "--stats",
+                                                    "--fail-call", "--fail-member", "--fail-kind", "--help"};
+  using korvat::cli::RunAction;
   korvat::cli::RunOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    std::string value;
-    if (a == "--now") {
-      if (!TakeValue(args, i, options.now)) return Usage("--now needs a time");
-    } else if (a == "--call") {
-      if (!TakeValue(args, i, value)) return Usage("--call needs an export");
-      options.calls.push_back(value);
+  while (!args.Done()) {
+    const std::string a = args.Next();
+    auto value = [&](const char* what) -> std::optional<std::string> {
+      std::optional<std::string> v = args.Value();
+      if (!v) Usage("run", a + " needs " + what);
+      return v;
+    };
+    if (a == "--help" || a == "-h") {
+      std::fputs(korvat::cli::CommandHelp("run").c_str(), stdout);
+      return kExitSuccess;
+    } else if (a == "--call" || a == "--select" || a == "--edit") {
+      const std::optional<std::string> v = value(a == "--call" ? "an export" : a == "--select" ? "a range" : "CELL=TEXT");
+      if (!v) return kExitUsage;
+      const RunAction::Kind kind = a == "--call"     ? RunAction::Kind::Call
+                                   : a == "--select" ? RunAction::Kind::Select
+                                                     : RunAction::Kind::Edit;
+      options.actions.push_back({kind, *v});
+    } else if (a == "--events") {
+      options.actions.push_back({RunAction::Kind::Events, ""});
     } else if (a == "-o") {
-      if (!TakeValue(args, i, options.outputPath)) return Usage("-o needs a file");
+      const std::optional<std::string> v = value("a file");
+      if (!v) return kExitUsage;
+      options.outputPath = *v;
+    } else if (a == "--dry-run") {
+      options.dryRun = true;
+    } else if (a == "--now") {
+      const std::optional<std::string> v = value("a time");
+      if (!v) return kExitUsage;
+      options.now = *v;
     } else if (a == "--stats") {
       options.stats = true;
+    } else if (a == "--fail-call") {
+      const std::optional<std::string> v = value("a call number");
+      if (!v) return kExitUsage;
+      char* end = nullptr;
+      const long long k = std::strtoll(v->c_str(), &end, 10);
+      if (v->empty() || *end || k < 1) return Usage("run", "--fail-call needs a call number of 1 or more");
+      options.failCall = k;
+    } else if (a == "--fail-member") {
+      const std::optional<std::string> v = value("a member name");
+      if (!v) return kExitUsage;
+      options.failMembers.push_back(*v);
+    } else if (a == "--fail-kind") {
+      const std::optional<std::string> v = value("exception, member or memory");
+      if (!v) return kExitUsage;
+      if (*v == "exception") {
+        options.failKind = korvat::host::FaultKind::Exception;
+      } else if (*v == "member") {
+        options.failKind = korvat::host::FaultKind::MemberNotFound;
+      } else if (*v == "memory") {
+        options.failKind = korvat::host::FaultKind::OutOfMemory;
+      } else {
+        return Usage("run", "--fail-kind takes exception, member or memory, not " + *v);
+      }
     } else if (!a.empty() && a[0] == '-') {
-      return Usage(("unknown option " + a).c_str());
+      return UnknownOption("run", a, kOptions);
     } else if (options.workbookPath.empty()) {
       options.workbookPath = a;
     } else {
-      return Usage(("unexpected argument " + a).c_str());
+      return Usage("run", "unexpected argument " + a);
     }
   }
-  if (options.workbookPath.empty()) return Usage("run needs a workbook file");
+  if (options.workbookPath.empty()) return Usage("run", "run needs a workbook file");
+  if (!options.outputPath.empty() && options.dryRun) return Usage("run", "-o and --dry-run exclude each other");
   return korvat::cli::RunWorkbook(options);
 }
 
-int Render(const std::vector<std::string>& args) {
+int Render(Arguments args) {
+  static const std::vector<std::string> kOptions = {"--sheet", "-o", "--svg", "--help"};
   korvat::cli::RenderCommandOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    std::string value;
-    if (a == "--sheet") {
-      if (!TakeValue(args, i, value)) return Usage("--sheet needs a sheet");
-      options.sheets.push_back(value);
+  while (!args.Done()) {
+    const std::string a = args.Next();
+    if (a == "--help" || a == "-h") {
+      std::fputs(korvat::cli::CommandHelp("render").c_str(), stdout);
+      return kExitSuccess;
+    } else if (a == "--sheet") {
+      const std::optional<std::string> v = args.Value();
+      if (!v) return Usage("render", "--sheet needs a sheet");
+      options.sheets.push_back(*v);
     } else if (a == "-o") {
-      if (!TakeValue(args, i, options.outputPath)) return Usage("-o needs a file");
+      const std::optional<std::string> v = args.Value();
+      if (!v) return Usage("render", "-o needs a file");
+      options.outputPath = *v;
     } else if (a == "--svg") {
       options.svg = true;
     } else if (!a.empty() && a[0] == '-') {
-      return Usage(("unknown option " + a).c_str());
+      return UnknownOption("render", a, kOptions);
     } else if (options.workbookPath.empty()) {
       options.workbookPath = a;
     } else {
-      return Usage(("unexpected argument " + a).c_str());
+      return Usage("render", "unexpected argument " + a);
     }
   }
-  if (options.workbookPath.empty()) return Usage("render needs a workbook file");
+  if (options.workbookPath.empty()) return Usage("render", "render needs a workbook file");
   return korvat::cli::RenderWorkbook(options);
+}
+
+int Exports() {
+  for (const std::string& name : korvat::cli::ExportNames()) {
+    const korvat::cli::ExportCall* call = korvat::cli::FindExport(name);
+    const std::string usage = call->arguments.empty() ? name : name + ":" + call->arguments;
+    std::printf("  %-26s %s\n", usage.c_str(), call->summary.c_str());
+  }
+  return kExitSuccess;
+}
+
+int Help(Arguments args) {
+  if (args.Done()) {
+    std::fputs(korvat::cli::GeneralHelp().c_str(), stdout);
+    return kExitSuccess;
+  }
+  const std::string command = args.Next();
+  const std::string text = korvat::cli::CommandHelp(command);
+  if (text.empty()) return Usage("", "no command '" + command + "'" + DidYouMean(command, Commands()));
+  std::fputs(text.c_str(), stdout);
+  return kExitSuccess;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage(nullptr);
+  if (argc < 2) return Usage("", "no command given");
   const std::string command = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
-  if (command == "run") return Run(args);
-  if (command == "render") return Render(args);
-  if (command == "--help" || command == "-h" || command == "help") {
-    std::fputs(kUsage, stdout);
-    return 0;
+  Arguments args(std::vector<std::string>(argv + 2, argv + argc));
+  if (command == "run") return Run(std::move(args));
+  if (command == "render") return Render(std::move(args));
+  if (command == "exports") return Exports();
+  if (command == "help") return Help(std::move(args));
+  if (command == "--help" || command == "-h") {
+    std::fputs(korvat::cli::GeneralHelp().c_str(), stdout);
+    return kExitSuccess;
   }
-  return Usage(("unknown command " + command).c_str());
+  if (command == "--version") {
+    std::printf("korvat %s\n", KORVAT_VERSION);
+    return kExitSuccess;
+  }
+  return Usage("", "unknown command '" + command + "'" + DidYouMean(command, Commands()));
 }

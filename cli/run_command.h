@@ -1,21 +1,44 @@
 #pragma once
-// korvat run: load a workbook file into the headless host, bind it, run the
-// named exports in order, quit, and save.
+// korvat run: load a workbook file into the headless host, bind it, carry out the
+// actions in the order given (export calls, selections, typing, switching the
+// sheet events on), quit, and save.
 
+#include "host/automation/workbook_host.h"
+
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace korvat::cli {
 
-struct RunOptions {
-  std::string workbookPath;
-  std::string now;  // YYYY-MM-DDTHH:MM, empty for the system clock
-  std::vector<std::string> calls;  // EXPORT or EXPORT:ARG,ARG
-  std::string outputPath;
-  bool stats = false;
+struct RunAction {
+  enum class Kind { Call, Select, Edit, Events };
+  Kind kind = Kind::Call;
+  std::string text;  // Call: EXPORT or EXPORT:ARG,ARG; Select: an A1 range; Edit: CELL=TEXT
 };
 
-// Returns the process exit code; messages go to standard error.
+struct RunOptions {
+  std::string workbookPath;
+  std::string now;  // a --now time, empty for the clock (KORVAT_NOW or the system's)
+  std::vector<RunAction> actions;
+  std::string outputPath;
+  bool dryRun = false;  // do the work and save nothing
+  bool stats = false;
+  std::optional<std::int64_t> failCall;  // the k-th host call of the run fails
+  std::vector<std::string> failMembers;  // every call of these members fails
+  host::FaultKind failKind = host::FaultKind::Exception;
+};
+
+// Exit statuses of the command.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitUsage = 1;     // bad usage, an unreadable file, a failed save
+inline constexpr int kExitMessages = 3;  // the run succeeded and the library showed a message box
+
+// Checks every action, and that the result has somewhere to go (-o or --dry-run),
+// before any work is done, then runs; returns the exit status.
+// Messages go to standard error, the results of exports and the statistics to standard
+// output.
 int RunWorkbook(const RunOptions& options);
 
 }  // namespace korvat::cli
