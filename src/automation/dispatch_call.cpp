@@ -2,7 +2,9 @@
 
 #include "automation/call_error.h"
 #include "automation/date_conversion.h"
+#include "automation/member_path.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -48,8 +50,6 @@ OLECHAR* FindDot(OLECHAR* text) {
     if (*text == u'.') return text;
   return nullptr;
 }
-
-bool EndsName(OLECHAR c) { return c == u'(' || c == u' ' || c == u'=' || c == u'%' || c == 0; }
 
 HRESULT DateArgument(HRESULT converted, double date, VARIANT& v) {
   if (FAILED(converted)) return converted;
@@ -129,22 +129,18 @@ HRESULT BuildArgument(OLECHAR letter, va_list* args, VARIANT& v, bool& owned) {
 // Reads the member name of a segment into name and its placeholders into the array.
 HRESULT CreateArgumentArray(const OLECHAR* segment, OLECHAR* name, ArgumentArray& arguments, va_list* args) {
   EnterCall();
-  std::size_t i = 0;
-  for (; !EndsName(segment[i]); ++i) name[i] = segment[i];
-  name[i] = 0;
+  const SegmentScan scan = ScanPathSegment(segment);
+  std::copy_n(segment, scan.nameLength, name);
+  name[scan.nameLength] = 0;
   HRESULT hr = S_OK;
-  for (const OLECHAR* p = segment + i; *p && SUCCEEDED(hr); ++p) {
-    if (*p != u'%') continue;
-    const OLECHAR letter = *++p;
-    if (letter == 0 || arguments.Full()) {
-      hr = E_INVALIDARG;
-      break;
-    }
+  // The placeholders before a fault take their arguments first, as the path reads.
+  for (int k = 0; k < scan.count && SUCCEEDED(hr); ++k) {
     VARIANT& slot = arguments.Next();
     bool owned = false;
-    hr = BuildArgument(letter, args, slot, owned);
+    hr = BuildArgument(scan.letters[k], args, slot, owned);
     if (owned) arguments.MarkOwned();
   }
+  if (SUCCEEDED(hr)) hr = scan.fault;
   if (FAILED(hr)) arguments.ClearOwned();
   return ExitCall({hr, KV_W("CreateArgumentArray"), segment, name});
 }
