@@ -25,8 +25,7 @@ class ArgumentArray {
   ArgumentArray(const ArgumentArray&) = delete;
   ArgumentArray& operator=(const ArgumentArray&) = delete;
 
-  bool Full() const { return lowest_ == 0; }
-  // The next slot, from the end backwards.
+  // The next slot, from the end backwards; the segment scan allows no more than there are.
   VARIANT& Next() { return slots_[--lowest_]; }
   void MarkOwned() { owned_[lowest_] = true; }
   UINT Count() const { return static_cast<UINT>(kMaxPlaceholders - lowest_); }
