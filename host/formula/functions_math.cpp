@@ -26,9 +26,10 @@ Operand RoundTo(FunctionArgs& a, RoundMode mode) {
   if (x.IsError()) return Operand::Of(x);
   CellValue d = ToNumber(a.Scalar(1));
   if (d.IsError()) return Operand::Of(d);
-  int digits = static_cast<int>(std::trunc(d.number));
-  if (digits > 15) digits = 15;
-  if (digits < -15) digits = -15;
+  // Digits beyond 15 either way change nothing more, however many are asked for.
+  const double wanted = std::trunc(d.number);
+  if (std::isnan(wanted)) return Operand::Error(CellError::Num);
+  const int digits = wanted > 15 ? 15 : wanted < -15 ? -15 : static_cast<int>(wanted);
   double scale = std::pow(10.0, std::abs(digits));
   double scaled = ToSignificantDigits(digits >= 0 ? x.number * scale : x.number / scale);
   double rounded = 0.0;

@@ -9,6 +9,7 @@ constexpr std::uint64_t kTicksTo1899 = 94353120000000000ULL;  // 1601-01-01 .. 1
 constexpr std::uint64_t kMaxFileTime = 0x24C85A5ED1C03FFFULL;
 constexpr double kUnixEpochDate = 25569.0;                     // 1970-01-01
 constexpr std::int64_t kLastSecond = 253402300799LL;           // 9999-12-31 23:59:59
+constexpr double kDayAfterLastDate = 2958466.0;                // 10000-01-01
 
 std::uint64_t Ticks(const FILETIME& ft) {
   return (static_cast<std::uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
@@ -37,7 +38,9 @@ HRESULT FileTimeToDate(const FILETIME& fileTime, double* date) {
 HRESULT DateToFileTime(double date, FILETIME* fileTime) {
   if (!fileTime) return E_INVALIDARG;
   const double days = LinearDaysFromDate(date);
-  if (days < -109205.0) return E_INVALIDARG;
+  // Only days a FILETIME can count (NaN is none of them), so the tick count below fits.
+  constexpr double kLastFileTimeDay = static_cast<double>(kMaxFileTime - kTicksTo1899) / kTicksPerDay;
+  if (!(days >= -109205.0 && days < kLastFileTimeDay)) return E_INVALIDARG;
   const std::uint64_t ticks =
       static_cast<std::uint64_t>(static_cast<std::int64_t>(days * static_cast<double>(kTicksPerDay))) + kTicksTo1899;
   fileTime->dwLowDateTime = static_cast<DWORD>(ticks & 0xFFFFFFFFu);
@@ -65,7 +68,8 @@ HRESULT DateToSystemTime(double date, SYSTEMTIME* systemTime) {
 
 HRESULT DateToTimeT(double date, std::int64_t* seconds) {
   if (!seconds) return E_INVALIDARG;
-  if (date < kUnixEpochDate) return E_INVALIDARG;
+  // From 1970 to the last second the host's dates hold; NaN is no date.
+  if (!(date >= kUnixEpochDate && date < kDayAfterLastDate)) return E_INVALIDARG;
   const auto asUtc = static_cast<std::int64_t>((date - kUnixEpochDate) * 86400.0 + 0.5);
   std::tm parts{};
   if (!platform::BreakDownUtc(asUtc, parts)) return E_FAIL;

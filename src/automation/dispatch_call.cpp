@@ -2,10 +2,12 @@
 
 #include "automation/call_error.h"
 #include "automation/date_conversion.h"
+#include "automation/member_path.h"
 #include "platform/bstr_owner.h"
 #include "platform/com_ref.h"
 #include "platform/variant_owner.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -27,8 +29,7 @@ class ArgumentArray {
   ArgumentArray(const ArgumentArray&) = delete;
   ArgumentArray& operator=(const ArgumentArray&) = delete;
 
-  bool Full() const { return lowest_ == 0; }
-  // The next slot, from the end backwards.
+  // The next slot, from the end backwards; the segment scan allows no more than there are.
   VARIANT& Next() { return slots_[--lowest_]; }
   // The current slot holds this string, which the array keeps until it is cleared.
   void Own(BstrOwner text) {
@@ -56,8 +57,6 @@ OLECHAR* FindDot(OLECHAR* text) {
     if (*text == u'.') return text;
   return nullptr;
 }
-
-bool EndsName(OLECHAR c) { return c == u'(' || c == u' ' || c == u'=' || c == u'%' || c == 0; }
 
 HRESULT DateArgument(HRESULT converted, double date, VARIANT& v) {
   if (FAILED(converted)) return converted;
@@ -132,22 +131,18 @@ HRESULT BuildArgument(OLECHAR letter, va_list* args, VARIANT& v, BstrOwner& owne
 // Reads the member name of a segment into name and its placeholders into the array.
 HRESULT CreateArgumentArray(const OLECHAR* segment, OLECHAR* name, ArgumentArray& arguments, va_list* args) {
   EnterCall();
-  std::size_t i = 0;
-  for (; !EndsName(segment[i]); ++i) name[i] = segment[i];
-  name[i] = 0;
+  const SegmentScan scan = ScanPathSegment(segment);
+  std::copy_n(segment, scan.nameLength, name);
+  name[scan.nameLength] = 0;
   HRESULT hr = S_OK;
-  for (const OLECHAR* p = segment + i; *p && SUCCEEDED(hr); ++p) {
-    if (*p != u'%') continue;
-    const OLECHAR letter = *++p;
-    if (letter == 0 || arguments.Full()) {
-      hr = E_INVALIDARG;
-      break;
-    }
+  // The placeholders before a fault take their arguments first, as the path reads.
+  for (int k = 0; k < scan.count && SUCCEEDED(hr); ++k) {
     VARIANT& slot = arguments.Next();
     BstrOwner owned;
-    hr = BuildArgument(letter, args, slot, owned);
+    hr = BuildArgument(scan.letters[k], args, slot, owned);
     if (owned) arguments.Own(std::move(owned));
   }
+  if (SUCCEEDED(hr)) hr = scan.fault;
   if (FAILED(hr)) arguments.ClearOwned();
   return ExitCall({hr, KV_W("CreateArgumentArray"), segment, name});
 }

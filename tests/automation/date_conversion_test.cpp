@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace korvat;
@@ -73,6 +75,36 @@ TEST(DateConversion, TimeTRoundTripsThroughLocalTime) {
   EXPECT_HR(DateToTimeT(25568.5, &untouched), E_INVALIDARG);
   EXPECT_EQ(untouched, 5);
   EXPECT_TRUE(FAILED(TimeTToDate(253402300800LL + 86400 * 2, &date)));
+}
+
+// Dates no platform time form holds fail and leave the output as it was, however
+// far out they lie (found by fuzzing: the tick count overflowed its integer).
+class DatesBeyondTimeForms : public testing::TestWithParam<double> {};
+
+TEST_P(DatesBeyondTimeForms, FailWithoutTouchingTheOutput) {
+  const double date = GetParam();
+  FILETIME ft{7, 7};
+  EXPECT_HR(DateToFileTime(date, &ft), E_INVALIDARG);
+  EXPECT_EQ(ft.dwLowDateTime, 7u);
+  EXPECT_EQ(ft.dwHighDateTime, 7u);
+  SYSTEMTIME st{};
+  st.wYear = 1234;
+  EXPECT_HR(DateToSystemTime(date, &st), E_INVALIDARG);
+  EXPECT_EQ(st.wYear, 1234);
+  std::int64_t seconds = 5;
+  EXPECT_HR(DateToTimeT(date, &seconds), E_INVALIDARG);
+  EXPECT_EQ(seconds, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(DateConversion, DatesBeyondTimeForms,
+                         testing::Values(1e12, -1e12, 1e300, -1e300, std::numeric_limits<double>::quiet_NaN(),
+                                         std::numeric_limits<double>::infinity(),
+                                         -std::numeric_limits<double>::infinity(), 1e7));
+
+TEST(DateConversion, TimeTStopsAtTheDayAfterTheLastDate) {
+  std::int64_t seconds = 5;
+  EXPECT_HR(DateToTimeT(2958466.0, &seconds), E_INVALIDARG);
+  EXPECT_EQ(seconds, 5);
 }
 
 }  // namespace

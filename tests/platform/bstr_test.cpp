@@ -67,4 +67,32 @@ TEST(Bstr, CharactersOutsideTheBasicPlaneSurvive) {
   SysFreeString(text);
 }
 
+// Byte strings of every small length: the character count rounds down, and two zero
+// bytes always follow the bytes given.
+class ByteLengths : public testing::TestWithParam<UINT> {};
+
+TEST_P(ByteLengths, CountCharactersRoundingDown) {
+  const UINT bytes = GetParam();
+  const char data[] = "abcdefgh";
+  BSTR text = SysAllocStringByteLen(data, bytes);
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(SysStringByteLen(text), bytes);
+  EXPECT_EQ(SysStringLen(text), bytes / 2);
+  const auto* raw = reinterpret_cast<const unsigned char*>(text);
+  EXPECT_EQ(std::memcmp(raw, data, bytes), 0);
+  EXPECT_EQ(raw[bytes], 0);
+  EXPECT_EQ(raw[bytes + 1], 0);
+  SysFreeString(text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bstr, ByteLengths, testing::Values(0u, 1u, 2u, 3u, 4u, 5u, 7u, 8u));
+
+// Lengths whose byte count does not fit the length prefix are refused, not wrapped.
+TEST(Bstr, LengthsBeyondThePrefixAreRefused) {
+  EXPECT_EQ(SysAllocStringLen(nullptr, 0xFFFFFFFFu), nullptr);
+  EXPECT_EQ(SysAllocStringLen(nullptr, 0x80000000u), nullptr);
+  EXPECT_EQ(SysAllocStringLen(nullptr, 0x7FFFFFFFu), nullptr);
+  EXPECT_EQ(SysAllocStringByteLen(nullptr, 0xFFFFFFFFu), nullptr);
+}
+
 }  // namespace
