@@ -57,7 +57,8 @@ Measurement Run(int tasks, Work work) {
 // The rescheduling pass alone, without the chart kvWBSReschedule draws after it.
 void Reschedule() {
   using namespace korvat;
-  BoundPlan plan = *BoundPlanOf(State());
+  PlanNotices notices;
+  BoundPlan plan = *BoundPlanOf(State(), notices);
   LoadAllSettings(plan);
   LoadResources(plan);
   plan.wbsSettings.rescheduleMode = 1;

@@ -48,6 +48,16 @@ bool ColumnHidden(IDispatch* wbsSheet, std::int64_t column) {
   return hidden != 0;
 }
 
+// A slot shows when it holds part of its day's working window, also when the window
+// starts between slot boundaries. The slot that starts at the window's end shows too,
+// for the end hour it carries, unless the window ran on into the next date.
+bool SlotShows(const CalendarDay* day, double t, std::int64_t unit) {
+  if (!day) return false;
+  if (AddMinutes(t, static_cast<double>(unit)) <= day->windowStart + kTimeGuard) return false;
+  if (t < day->windowEnd - kTimeGuard) return true;
+  return t <= day->windowEnd + kTimeGuard && WholeDays(day->windowEnd) == WholeDays(day->windowStart);
+}
+
 bool SameTimeOfDay(double a, double b) {
   const TimeParts x = TimePartsOf(a);
   const TimeParts y = TimePartsOf(b);
@@ -117,8 +127,8 @@ void DrawColumn(const Header& h, std::int64_t k, double t) {
   IDispatch* wbsSheet = h.plan.wbsSheet;
   const std::int64_t column = k + w.firstTimelineColumn;
   const std::string letters = ColumnLetters(column);
-  const CalendarDay* day = FindCalendarDay(h.plan.calendarDays, FormatDateKey(t));
-  SetColumnHidden(wbsSheet, column, !(day && day->windowStart <= t && t <= day->windowEnd));
+  const CalendarDay* day = WorkingDayAt(h.plan.calendarDays, t);
+  SetColumnHidden(wbsSheet, column, !SlotShows(day, t, c.CSCalendarUnit));
 
   AutomationObject header = h.WbsRange(Span(letters, w.headerTopRow, letters, w.headerBottomRow));
   const TimeParts now = TimePartsOf(t);

@@ -1,6 +1,5 @@
 #include "calendar/calendar_settings_loader.h"
 
-#include "automation/message_box.h"
 #include "plan/setting_cell.h"
 
 namespace korvat {
@@ -23,15 +22,6 @@ void LoadCalendarSettings(IDispatch* settingsSheet, CalendarSettings& s) {
   s.templateTopRow = s.CSWeekdayRow - 2;
   s.templateMiddleRow = s.CSWeekdayRow - 1;
   s.templateBodyRow = s.CSWeekdayRow + 1;
-}
-
-bool CalendarUnitUsable(const CalendarSettings& settings) {
-  if (settings.CSCalendarUnit > 0) return true;
-  ShowMessageBox(nullptr,
-                 KV_W("The calendar unit \"CSCalendarUnit\" on the settings sheet must be a whole number of ")
-                     KV_W("minutes greater than 0. Nothing was drawn."),
-                 KV_W("Korvatplan"), 48);
-  return false;
 }
 
 }  // namespace korvat

@@ -3,7 +3,7 @@
 // the window start of the first calendar day to the window end of the last.
 // With a unit of 0 or less nothing is divided: every time maps to the first
 // timeline column and a slot has no width (the drawing exports refuse such a
-// unit before they draw, see CalendarUnitUsable).
+// unit before they draw, see TimelineDrawable).
 
 #include "plan/bound_plan.h"
 

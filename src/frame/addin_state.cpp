@@ -34,11 +34,11 @@ void BindWorkbook(AddinState& s, IDispatch* workbook) {
   s.resourceSheet = FindWorksheetByCodeName(workbook, "wsResource");
 }
 
-std::optional<BoundPlan> BoundPlanOf(AddinState& s) {
+std::optional<BoundPlan> BoundPlanOf(AddinState& s, PlanNotices& notices) {
   if (!s.ganttTemplates || !s.calendarSettings || !s.wbsSettings || !s.taskTable) return std::nullopt;
   return BoundPlan{s.workbook.Get(), s.wbsSheet.Get(),     s.settingsSheet.Get(), s.resourceSheet.Get(),
                    *s.wbsSettings,   *s.calendarSettings, *s.ganttTemplates,     s.calendarDays,
-                   s.resources,      *s.taskTable};
+                   s.resources,      *s.taskTable,        notices};
 }
 
 }  // namespace korvat

@@ -41,8 +41,8 @@ void CreateAddinRecords(AddinState& state);
 // Binds the workbook and finds the WBS, settings and resources sheets by code name.
 void BindWorkbook(AddinState& state, IDispatch* workbook);
 
-// The plan the state is bound to; nothing before kvInit or after kvQuit, when
-// the records do not exist.
-std::optional<BoundPlan> BoundPlanOf(AddinState& state);
+// The plan the state is bound to, telling the user about its mistakes through
+// notices; nothing before kvInit or after kvQuit, when the records do not exist.
+std::optional<BoundPlan> BoundPlanOf(AddinState& state, PlanNotices& notices);
 
 }  // namespace korvat

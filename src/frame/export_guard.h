@@ -39,7 +39,8 @@ void GuardExport(Body&& body) noexcept {
 template <typename Result, typename Body>
 Result WithBoundPlan(Result quiet, Body&& body) noexcept {
   return GuardExport(quiet, [&]() -> Result {
-    std::optional<BoundPlan> plan = BoundPlanOf(State());
+    PlanNotices notices;
+    std::optional<BoundPlan> plan = BoundPlanOf(State(), notices);
     if (!plan) return quiet;
     return std::forward<Body>(body)(*plan);
   });

@@ -9,6 +9,7 @@
 #include "base/number_text.h"
 #include "calendar/calendar_header.h"
 #include "calendar/calendar_settings_loader.h"
+#include "calendar/timeline_check.h"
 #include "frame/addin_state.h"
 #include "frame/export_guard.h"
 #include "frame/settings_loading.h"
@@ -43,7 +44,7 @@ class RescheduleModeScope {
 void DrawChartUnfiltered(BoundPlan& plan) {
   const std::string& savedFilter = plan.wbsSettings.savedFilter;
   if (!savedFilter.empty()) ApplyFilter(plan, "");
-  if (CalendarUnitUsable(plan.calendarSettings)) DrawGanttChart(plan);
+  if (TimelineDrawable(plan)) DrawGanttChart(plan);
   if (!savedFilter.empty()) ApplyFilter(plan, savedFilter);
 }
 
@@ -105,7 +106,7 @@ KV_API void KV_CALL kvDrawCalendar(int32_t unit) {
   WithBoundPlan([unit](BoundPlan& plan) {
     if (unit > 0) PutValueText(RangeAt(plan.settingsSheet, "CSCalendarUnit").Get(), FormatInteger(unit));
     LoadAllSettings(plan);
-    if (!CalendarUnitUsable(plan.calendarSettings)) return;
+    if (!TimelineDrawable(plan)) return;
     DrawCalendarHeader(plan);
     DrawChartUnfiltered(plan);
   });
@@ -130,7 +131,7 @@ KV_API void KV_CALL kvWBSReschedule(void) {
       ReadTasks(plan);
       ScheduleTasks(plan, FinishRefreshedTaskRow);
     }
-    if (CalendarUnitUsable(plan.calendarSettings)) DrawGanttChart(plan);
+    if (TimelineDrawable(plan)) DrawGanttChart(plan);
     if (!settings.savedFilter.empty()) ApplyFilter(plan, settings.savedFilter);
   });
 }

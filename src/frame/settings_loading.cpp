@@ -77,7 +77,7 @@ void LoadWbsSettings(BoundPlan& plan) {
   ReadSettingCells(plan.settingsSheet, s);
   ComputeColumnNumbers(s);
   s.resourceColumnCount = s.pvByTaskColNo - s.resourceColNo;
-  LoadCalendarDays(plan.workbook, plan.calendarDays);
+  LoadCalendarDays(plan.workbook, plan.calendarDays, plan.notices);
   ComputeTimelineFrame(s, plan.calendarDays, plan.calendarSettings.CSCalendarUnit);
   s.headerTopRow = s.calendarDateRow - 1;
   s.headerBottomRow = s.calendarDateRow + 1;
@@ -88,7 +88,7 @@ void LoadAllSettings(BoundPlan& plan) {
   LoadCalendarSettings(plan.settingsSheet, plan.calendarSettings);
   LoadWbsSettings(plan);
   LoadGanttTemplates(plan);
-  LoadCalendarDays(plan.workbook, plan.calendarDays);
+  LoadCalendarDays(plan.workbook, plan.calendarDays, plan.notices);
 }
 
 }  // namespace korvat

@@ -15,6 +15,7 @@
 #include "plan/calendar_day.h"
 #include "plan/calendar_settings.h"
 #include "plan/gantt_templates.h"
+#include "plan/plan_notices.h"
 #include "plan/resource_record.h"
 #include "plan/task_table.h"
 #include "plan/wbs_settings.h"
@@ -33,6 +34,7 @@ struct BoundPlan {
   CalendarDays& calendarDays;
   ResourceList& resources;
   TaskTable& taskTable;
+  PlanNotices& notices;  // what this export has told the user about the plan
 };
 
 }  // namespace korvat

@@ -25,12 +25,10 @@ void WriteTimeOfDay(const BoundPlan& plan, std::int64_t row, std::int64_t column
   WriteWbsCell(plan, row, column, FormatDouble(static_cast<double>(seconds) / 86400.0));
 }
 
-// State of one pass: the plan it works on, the current day and whether the
-// user has heard that tasks came before any day.
+// State of one pass: the plan it works on and the current day.
 struct Pass {
   BoundPlan& plan;
   const CalendarDay* day = nullptr;
-  bool toldNoDay = false;
 };
 
 void WritePlan(const BoundPlan& plan, const TaskRecord& task) {
@@ -39,10 +37,10 @@ void WritePlan(const BoundPlan& plan, const TaskRecord& task) {
   WriteTimeOfDay(plan, task.row, s.plannedEndDateColNo, task.plannedEnd);
 }
 
+// One cause with the drawing's refusal of a calendar without days: told once an export.
 void TellNoDay(Pass& pass) {
-  if (pass.toldNoDay) return;
-  pass.toldNoDay = true;
-  Tell(Wide("Some tasks have no day of the 'Calendar' sheet to be planned on; their plan was left as it is."), 48);
+  pass.plan.notices.Tell(
+      "no calendar day", "Some tasks have no day of the 'Calendar' sheet to be planned on; their plan was left as it is.");
 }
 
 // Lays an unstarted task after its resource's previous task of the day, or

@@ -2,6 +2,7 @@
 
 #include "calendar/calendar_days.h"
 #include "calendar/calendar_settings_loader.h"
+#include "calendar/timeline_check.h"
 #include "calendar/timeline.h"
 #include "frame/addin_state.h"
 #include "frame/settings_loading.h"
@@ -23,7 +24,7 @@ TEST(Calendar, TimelineMappingOfAnHourlyUnit) {
   PlanSession s(plan.Take(), kApr1);
   BoundPlan p = CurrentPlan();
   LoadAllSettings(p);
-  EXPECT_TRUE(CalendarUnitUsable(p.calendarSettings));
+  EXPECT_TRUE(TimelineDrawable(p));
   const std::int32_t first = 25;
   EXPECT_EQ(TimelineColumnOf(p, kApr1 + Clock(10, 30)), first + 1);
   EXPECT_EQ(TimelineColumnOf(p, kApr1 - 3), first);
@@ -42,8 +43,8 @@ TEST(Calendar, DayListLookups) {
   plan.Day(kDay1, Clock(8, 0), Clock(17, 0)).Day(kDay1, Clock(9, 0), Clock(10, 0)).Day(kDay1 + 1, 0.25, 0.5);
   PlanSession s(plan.Take(), kDay1);
   BoundPlan p = CurrentPlan();
-  LoadCalendarDays(p.workbook, p.calendarDays);
-  LoadCalendarDays(p.workbook, p.calendarDays);
+  LoadCalendarDays(p.workbook, p.calendarDays, p.notices);
+  LoadCalendarDays(p.workbook, p.calendarDays, p.notices);
   ASSERT_EQ(CalendarDayCount(p.calendarDays), 3);
   EXPECT_DOUBLE_EQ(FindCalendarDay(p.calendarDays, "2026/12/01")->windowStart, kDay1 + Clock(8, 0));  // the upper row
   EXPECT_EQ(FindCalendarDay(p.calendarDays, "2026/12/03"), nullptr);

@@ -62,7 +62,8 @@ TEST(ExportGuard, EveryExportWithoutBoundRecordsDoesNothing) {
   kvDrawGanntChart(1);
   kvWBSFilter();
   kvDrawProgressLines();
-  EXPECT_EQ(BoundPlanOf(State()), std::nullopt);
+  PlanNotices notices;
+  EXPECT_EQ(BoundPlanOf(State(), notices), std::nullopt);
 }
 
 TEST(ExportGuard, AHostThatRunsOutOfMemoryInsideAMemberFailsTheCallNotTheExport) {

@@ -3,6 +3,7 @@
 
 #include "calendar/calendar_days.h"
 #include "calendar/calendar_settings_loader.h"
+#include "calendar/timeline_check.h"
 #include "calendar/timeline.h"
 #include "frame/addin_state.h"
 #include "frame/settings_loading.h"
@@ -118,7 +119,7 @@ TEST(Settings, ACalendarUnitOfZeroDividesNothingAndIsRefusedForDrawing) {
   EXPECT_EQ(State().wbsSettings->lastTimelineColumn, State().wbsSettings->firstTimelineColumn);
   EXPECT_EQ(TimelineColumnOf(p, kDay1 + Clock(12, 0)), 25);
   EXPECT_EQ(TimeSlotRect(p, 6, kDay1 + Clock(12, 0)).width, 0.0);
-  EXPECT_FALSE(CalendarUnitUsable(p.calendarSettings));
+  EXPECT_FALSE(TimelineDrawable(p));
   ASSERT_EQ(s.boxes.size(), 1u);
   EXPECT_EQ(s.boxes[0].flags, 48u);
   EXPECT_NE(s.boxes[0].text.find("CSCalendarUnit"), std::string::npos);

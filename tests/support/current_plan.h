@@ -9,7 +9,10 @@
 namespace korvat::test {
 
 inline BoundPlan CurrentPlan() {
-  std::optional<BoundPlan> plan = BoundPlanOf(State());
+  // Each call starts the notices afresh, as an export does.
+  static PlanNotices notices;
+  notices = PlanNotices();
+  std::optional<BoundPlan> plan = BoundPlanOf(State(), notices);
   if (!plan) ADD_FAILURE() << "no plan is bound: call kvInit first";
   return *plan;
 }

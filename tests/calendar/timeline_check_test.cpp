@@ -1,0 +1,164 @@
+// The drawing exports refuse a timeline they cannot draw: one message, and the sheet
+// exactly as it was.
+
+#include "support/gantt_fixture.h"
+#include "host/file/workbook_file.h"
+#include "korvat/korvat.h"
+
+#include <functional>
+#include <string>
+
+namespace korvat::test {
+namespace {
+
+struct RefusalCase {
+  const char* what;
+  std::function<void(ChartPlan&)> spoilPlan;  // before the plan opens, or null
+  int settingIndex = -1;                      // a setting to overwrite once it is open
+  const char* settingText = "";
+  const char16_t* said = u"";  // part of the one message
+};
+
+constexpr int kSettingsRow = 10;  // the chart layout's first setting row
+// The rows of the chart layout's settings (see support/plan_workbook.cpp).
+int SettingRow(int index) { return kSettingsRow + index; }
+constexpr int kLastColIndex = 2, kDateRowIndex = 3, kFirstColIndex = 4;
+
+class TimelineRefusal : public GanttTest, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(TimelineRefusal, TheDrawingExportsChangeNothingAndSayWhyOnce) {
+  ChartPlan plan;
+  plan.tasks = {{.level = 1, .name = "Day 1"},
+                {.level = 2, .name = "Work", .resource = "Alice", .pv = "60", .plannedStart = HoursMinutes(9, 0),
+                 .plannedEnd = HoursMinutes(10, 0)}};
+  if (GetParam().spoilPlan) GetParam().spoilPlan(plan);
+  Open(plan);
+  if (GetParam().settingIndex >= 0)
+    host_->Model().FindWorksheet("Settings")->SetCellFromText(SettingRow(GetParam().settingIndex), 2,
+                                                              GetParam().settingText);
+  kvUpdateWBS();
+  messages_.clear();
+  const std::string before = host::file::WorkbookToText(host_->Model());
+  kvDrawCalendar(0);
+  kvDrawGanntChart(0);
+  EXPECT_EQ(host::file::WorkbookToText(host_->Model()).size(), before.size()) << GetParam().what;
+  // The bar style cell is the only cell kvDrawGanntChart writes, and it held 0 already.
+  EXPECT_EQ(host::file::WorkbookToText(host_->Model()), before) << GetParam().what;
+  ASSERT_EQ(messages_.size(), 2u) << GetParam().what << ": once for each export";
+  EXPECT_NE(messages_[0].find(GetParam().said), std::u16string::npos) << GetParam().what;
+  EXPECT_NE(messages_[0].find(u"Nothing was drawn."), std::u16string::npos);
+  EXPECT_TRUE(ShapeNamesStartingWith("GanntBar").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TimelineRefusal,
+    testing::Values(
+        RefusalCase{"an empty first timeline column", nullptr, kFirstColIndex, "", u"\"WSCalendarFirstCol\" holds \"\""},
+        RefusalCase{"a first timeline column in lower case", nullptr, kFirstColIndex, "w", u"in capital letters"},
+        RefusalCase{"a number for the first timeline column", nullptr, kFirstColIndex, "23", u"in capital letters"},
+        RefusalCase{"a first timeline column inside the table", nullptr, kFirstColIndex, "T", u"must lie right of the task table's last column"},
+        RefusalCase{"a table that reaches the sheet's end", nullptr, kLastColIndex, "XFD", u"must lie right of the task table's last column"},
+        RefusalCase{"a date row among the task rows", nullptr, kDateRowIndex, "1048576", u"\"WSCalendarDateRow\""},
+        RefusalCase{.what = "days out of order",
+                    .spoilPlan = [](ChartPlan& p) { p.days = {PlanDay{.day = 8}, PlanDay{.day = 7}}; },
+                    .said = u"comes before the day above it"},
+        RefusalCase{.what = "no calendar day", .spoilPlan = [](ChartPlan& p) { p.days.clear(); }, .said = u"lists no day"},
+        RefusalCase{.what = "a timeline longer than the sheet",
+                    .spoilPlan = [](ChartPlan& p) {
+                      p.days = {PlanDay{.year = 2026, .month = 12, .day = 7}, PlanDay{.year = 2028, .month = 12, .day = 7}};
+                    },
+                    .said = u"more than the sheet has"}));
+
+// A window that ends at or before its start ends on the next day: the header, the
+// bars and the scheduling all read the night shift as one window, and the task
+// table's own columns stay as they were.
+TEST_F(GanttTest, AnEveningWindowRunsPastMidnight) {
+  ChartPlan plan;
+  plan.days = {PlanDay{.day = 7, .windowStart = HoursMinutes(20, 0), .windowEnd = HoursMinutes(4, 0)}};
+  plan.tasks = {{.level = 1, .name = "Night"},
+                {.level = 2, .name = "Late", .resource = "Alice", .pv = "300"},
+                {.level = 2, .name = "Later", .resource = "Alice", .pv = "60"}};
+  Open(plan);
+  kvDrawCalendar(60);
+  kvWBSReschedule();
+  EXPECT_TRUE(messages_.empty());
+  const int first = kFirstTimelineColumn;  // 2026/12/07 20:00
+  for (int k = 0; k < 8; ++k) EXPECT_FALSE(ColumnHidden(first + k)) << "20:00 + " << k << " hours";
+  EXPECT_TRUE(ColumnHidden(first + 8)) << "04:00 ends the window on the next date";
+  EXPECT_EQ(Text(2, first), "2026/12/07");
+  EXPECT_EQ(Text(2, first + 4), "2026/12/08") << "midnight starts a new date";
+  EXPECT_EQ(Text(4, kTaskNameColumn + 0), "") << "no header text left of the timeline";
+  // Planned from 20:00 for 300 minutes to 01:00, then 01:00 to 02:00, written as times of day.
+  EXPECT_EQ(Text(6, 16), "0.833333333333333");
+  EXPECT_EQ(Text(6, 17), "0.0416666666666667");
+  EXPECT_EQ(Text(7, 16), "0.0416666666666667");
+  EXPECT_EQ(Text(6, 14), "300");
+  EXPECT_EQ(Text(6, 3), "Late") << "the task table's columns are intact";
+  ASSERT_NE(Shape("GanntBar6A"), nullptr);
+  ASSERT_NE(Shape("GanntBar7A"), nullptr);
+  EXPECT_DOUBLE_EQ(Shape("GanntBar6A")->left, ColumnLeft(first));
+  EXPECT_DOUBLE_EQ(Shape("GanntBar7A")->left, ColumnLeft(first + 5)) << "01:00 on the next date";
+}
+
+struct SlotCase {
+  int unit;
+  double secondStart;  // the second day's window start; the first day's grid starts at 08:00
+  int slotMinutes;     // a slot of the second day, minutes after its midnight
+  bool shown;
+};
+
+class SlotVisibility : public GanttTest, public testing::WithParamInterface<SlotCase> {};
+
+// A slot that holds any part of a working window shows, whether the window starts on a
+// slot boundary or between two.
+TEST_P(SlotVisibility, ASlotHoldingAnyPartOfTheWindowShows) {
+  const SlotCase& c = GetParam();
+  ChartPlan plan;
+  plan.days = {PlanDay{.day = 7, .windowStart = HoursMinutes(8, 0), .windowEnd = HoursMinutes(17, 0)},
+               PlanDay{.day = 8, .windowStart = c.secondStart, .windowEnd = HoursMinutes(16, 30)},
+               PlanDay{.day = 9}};  // so the second day's late slots lie inside the timeline
+  plan.tasks = {{.level = 1, .name = "Day 1"}};
+  Open(plan);
+  kvDrawCalendar(c.unit);
+  // Slots count from 2026/12/07 08:00; the second day's midnight is 16 hours on.
+  const int column = kFirstTimelineColumn + (16 * 60 + c.slotMinutes) / c.unit;
+  EXPECT_EQ(!ColumnHidden(column), c.shown) << "unit " << c.unit << ", slot " << c.slotMinutes << " min";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, SlotVisibility,
+    testing::Values(SlotCase{60, HoursMinutes(7, 30), 7 * 60, true},    // holds 07:30 to 08:00
+                    SlotCase{60, HoursMinutes(7, 30), 6 * 60, false},
+                    SlotCase{60, HoursMinutes(7, 0), 7 * 60, true},     // on a boundary
+                    SlotCase{60, HoursMinutes(7, 0), 6 * 60, false},
+                    SlotCase{60, HoursMinutes(7, 30), 16 * 60, true},   // holds 16:00 to 16:30
+                    SlotCase{60, HoursMinutes(7, 30), 17 * 60, false},
+                    SlotCase{15, HoursMinutes(7, 40), 7 * 60 + 30, true},
+                    SlotCase{15, HoursMinutes(7, 40), 7 * 60 + 15, false},
+                    SlotCase{15, HoursMinutes(7, 45), 7 * 60 + 45, true},
+                    SlotCase{15, HoursMinutes(7, 45), 7 * 60 + 30, false},
+                    SlotCase{1440, HoursMinutes(7, 30), 8 * 60, true},  // the day's own column
+                    SlotCase{1440, HoursMinutes(9, 0), 8 * 60, true}));
+
+TEST_F(GanttTest, ABarStartingBetweenSlotBoundariesStartsInsideItsSlot) {
+  ChartPlan plan;
+  plan.days = {PlanDay{.day = 7, .windowStart = HoursMinutes(8, 0), .windowEnd = HoursMinutes(17, 0)},
+               PlanDay{.day = 8, .windowStart = HoursMinutes(7, 30), .windowEnd = HoursMinutes(16, 30)}};
+  plan.tasks = {{.level = 1, .name = "Day 1"},
+                {.level = 2, .name = "A", .resource = "Alice", .pv = "60", .plannedStart = HoursMinutes(8, 0),
+                 .plannedEnd = HoursMinutes(9, 0)},
+                {.level = 1, .name = "Day 2"},
+                {.level = 2, .name = "Early", .resource = "Bob", .pv = "60", .plannedStart = HoursMinutes(7, 30),
+                 .plannedEnd = HoursMinutes(8, 30)}};
+  Open(plan);
+  kvUpdateWBS();
+  kvDrawCalendar(60);
+  const int seven = kFirstTimelineColumn + 23;  // 2026/12/08 07:00
+  EXPECT_FALSE(ColumnHidden(seven));
+  EXPECT_EQ(Text(2, seven), "2026/12/08") << "the day's date stands in its first shown column";
+  ASSERT_NE(Shape("GanntBar8A"), nullptr);
+  EXPECT_DOUBLE_EQ(Shape("GanntBar8A")->left, ColumnLeft(seven) + Wbs().ColumnWidth(seven) / 2);
+}
+
+}  // namespace
+}  // namespace korvat::test
