@@ -70,35 +70,57 @@ INSTANTIATE_TEST_SUITE_P(
                     .said = u"more than the sheet has"}));
 
 // A window that ends at or before its start ends on the next day: the header, the
-// bars and the scheduling all read the night shift as one window, and the task
-// table's own columns stay as they were.
-TEST_F(GanttTest, AnEveningWindowRunsPastMidnight) {
+// bars, the progress line and the scheduling all read the night shift as one window,
+// and the task table's own columns stay as they were.
+class EveningWindow : public GanttTest, public testing::WithParamInterface<int> {
+ protected:
+  // Where a moment minutes after 20:00 on the first date lies on the timeline.
+  double X(int minutes) const {
+    const int unit = GetParam();
+    const int column = kFirstTimelineColumn + minutes / unit;
+    return ColumnLeft(column) + Wbs().ColumnWidth(column) * (minutes % unit) / unit;
+  }
+};
+
+TEST_P(EveningWindow, RunsPastMidnightThroughEveryDrawing) {
+  const int unit = GetParam();
   ChartPlan plan;
   plan.days = {PlanDay{.day = 7, .windowStart = HoursMinutes(20, 0), .windowEnd = HoursMinutes(4, 0)}};
   plan.tasks = {{.level = 1, .name = "Night"},
                 {.level = 2, .name = "Late", .resource = "Alice", .pv = "300"},
                 {.level = 2, .name = "Later", .resource = "Alice", .pv = "60"}};
-  Open(plan);
-  kvDrawCalendar(60);
+  Open(plan, Day1(0, 30) + 1.0);  // 2026/12/08 00:30, inside the window
+  kvDrawCalendar(unit);
   kvWBSReschedule();
-  EXPECT_TRUE(messages_.empty());
-  const int first = kFirstTimelineColumn;  // 2026/12/07 20:00
-  for (int k = 0; k < 8; ++k) EXPECT_FALSE(ColumnHidden(first + k)) << "20:00 + " << k << " hours";
-  EXPECT_TRUE(ColumnHidden(first + 8)) << "04:00 ends the window on the next date";
-  EXPECT_EQ(Text(2, first), "2026/12/07");
-  EXPECT_EQ(Text(2, first + 4), "2026/12/08") << "midnight starts a new date";
-  EXPECT_EQ(Text(4, kTaskNameColumn + 0), "") << "no header text left of the timeline";
+  kvDrawProgressLines();
+  EXPECT_TRUE(messages_.empty()) << messages_.size() << " messages";
+
+  const int windowColumns = (8 * 60 + unit - 1) / unit;
+  for (int k = 0; k < windowColumns; ++k) EXPECT_FALSE(ColumnHidden(kFirstTimelineColumn + k)) << "slot " << k;
+  EXPECT_EQ(Text(2, kFirstTimelineColumn), "2026/12/07");
+  if (unit < 1440) EXPECT_EQ(Text(2, kFirstTimelineColumn + 240 / unit), "2026/12/08") << "midnight starts a date";
+
   // Planned from 20:00 for 300 minutes to 01:00, then 01:00 to 02:00, written as times of day.
   EXPECT_EQ(Text(6, 16), "0.833333333333333");
   EXPECT_EQ(Text(6, 17), "0.0416666666666667");
   EXPECT_EQ(Text(7, 16), "0.0416666666666667");
-  EXPECT_EQ(Text(6, 14), "300");
+  EXPECT_EQ(Text(7, 17), "0.0833333333333333");
   EXPECT_EQ(Text(6, 3), "Late") << "the task table's columns are intact";
-  ASSERT_NE(Shape("GanntBar6A"), nullptr);
-  ASSERT_NE(Shape("GanntBar7A"), nullptr);
-  EXPECT_DOUBLE_EQ(Shape("GanntBar6A")->left, ColumnLeft(first));
-  EXPECT_DOUBLE_EQ(Shape("GanntBar7A")->left, ColumnLeft(first + 5)) << "01:00 on the next date";
+  EXPECT_EQ(Text(6, 13), "Alice");
+  EXPECT_EQ(Text(6, 14), "300");
+
+  const host::Shape* late = Shape("GanntBar6A");
+  const host::Shape* later = Shape("GanntBar7A");
+  ASSERT_NE(late, nullptr);
+  ASSERT_NE(later, nullptr);
+  EXPECT_NEAR(late->left, X(0), 1e-3);
+  EXPECT_NEAR(later->left, X(300), 1e-3) << "01:00 on the next date";
+  const host::Shape* line = Shape("ProgressLines20261208");
+  ASSERT_NE(line, nullptr);
+  EXPECT_NEAR(line->left + line->nodes.front().x, X(270), 1e-3) << "now, 00:30";
 }
+
+INSTANTIATE_TEST_SUITE_P(Units, EveningWindow, testing::Values(15, 60, 1440));
 
 struct SlotCase {
   int unit;
