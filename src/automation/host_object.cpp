@@ -85,6 +85,11 @@ void CopyNumber(IDispatch* target, std::string_view path, IDispatch* source) {
 std::string GetValueText(IDispatch* object) { return GetText(object, "Value"); }
 void PutValueText(IDispatch* object, std::string_view text) { PutText(object, "Value", text); }
 double GetValueNumber(IDispatch* object) { return GetNumber(object, "Value"); }
+std::optional<double> GetValueNumberIfAny(IDispatch* object) {
+  double value = 0.0;
+  if (SUCCEEDED(GetValue(KV_W("e"), &value, object, KV_W(".Value")))) return value;
+  return GetValueText(object).empty() ? std::optional<double>(0.0) : std::nullopt;
+}
 void PutValueNumber(IDispatch* object, double value) { PutNumber(object, "Value", value); }
 void PutFormula(IDispatch* object, std::string_view formula) { PutText(object, "Formula", formula); }
 std::string GetName(IDispatch* object) { return GetText(object, "Name"); }

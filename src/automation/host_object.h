@@ -9,6 +9,7 @@
 #include "automation/wide_string.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,9 @@ void CopyNumber(IDispatch* target, std::string_view path, IDispatch* source);
 std::string GetValueText(IDispatch* object);
 void PutValueText(IDispatch* object, std::string_view text);
 double GetValueNumber(IDispatch* object);
+// The Value as a number (0 for an empty cell); nothing when it holds text that is
+// no number, so a caller can tell a typed-in text from a blank.
+std::optional<double> GetValueNumberIfAny(IDispatch* object);
 void PutValueNumber(IDispatch* object, double value);
 void PutFormula(IDispatch* object, std::string_view formula);
 std::string GetName(IDispatch* object);

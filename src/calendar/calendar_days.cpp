@@ -14,16 +14,9 @@ namespace {
 constexpr std::uint32_t kFirstDayRow = 3;
 constexpr std::uint32_t kMaxDayRows = 100000;
 
-// A cell's number (0 for an empty cell); nothing when it holds text that is no number.
-std::optional<double> NumberIn(IDispatch* cell) {
-  double value = 0.0;
-  if (SUCCEEDED(GetValue(KV_W("e"), &value, cell, KV_W(".Value")))) return value;
-  return GetValueText(cell).empty() ? std::optional<double>(0.0) : std::nullopt;
-}
-
 std::optional<double> CellNumber(IDispatch* sheet, std::uint32_t row, std::uint32_t column) {
   const AutomationObject cell = CellAt(sheet, row, column);
-  return NumberIn(cell.Get());
+  return GetValueNumberIfAny(cell.Get());
 }
 
 std::string RowText(std::uint32_t row) { return "Row " + FormatInteger(row) + " of the calendar sheet (code name wsCalendar)"; }
@@ -38,7 +31,7 @@ void LoadCalendarDays(IDispatch* workbook, CalendarDays& days, PlanNotices& noti
     const AutomationObject dateCell = CellAt(sheet.Get(), row, 2);
     const std::string dateText = GetValueText(dateCell.Get());
     if (dateText.empty()) break;
-    const std::optional<double> date = NumberIn(dateCell.Get());
+    const std::optional<double> date = GetValueNumberIfAny(dateCell.Get());
     if (!date) {
       notices.Tell("calendar date text", RowText(row) + " holds \"" + dateText +
                                              "\" where a date belongs: the calendar ends above that row. Type the "

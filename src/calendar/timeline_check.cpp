@@ -19,7 +19,7 @@ bool IsColumnLetters(const std::string& text) {
   return ColumnNumber(text) <= kSheetColumns;
 }
 
-bool Refuse(const BoundPlan& plan, const char* cause, const std::string& text) {
+bool Refuse(const BoundPlan& plan, std::string_view cause, const std::string& text) {
   plan.notices.Tell(cause, text + kNothingDrawn);
   return false;
 }
@@ -38,6 +38,10 @@ const CalendarDay* DayOutOfOrder(const CalendarDays& days, std::int64_t* ordinal
 
 bool TimelineDrawable(const BoundPlan& plan) {
   const WbsSettings& w = plan.wbsSettings;
+  if (plan.settingsSheet == nullptr)
+    return Refuse(plan, kMissingSheetCause,
+                  "This workbook has no worksheet with the code name wsSettings (the settings), so the timeline's "
+                  "settings are unknown.");
   const std::int64_t unit = plan.calendarSettings.CSCalendarUnit;
   if (unit <= 0)
     return Refuse(plan, "calendar unit",
@@ -59,8 +63,8 @@ bool TimelineDrawable(const BoundPlan& plan) {
   const CalendarDays& days = plan.calendarDays;
   if (days.Count() == 0)
     return Refuse(plan, "no calendar day",
-                  "The calendar sheet (code name wsCalendar) lists no day from row 3 down: the timeline has no day "
-                  "to show.");
+                  "The workbook has no calendar day: the sheet with the code name wsCalendar lists none from row 3 "
+                  "down, or there is no such sheet.");
   std::int64_t ordinal = 0;
   if (const CalendarDay* day = DayOutOfOrder(days, &ordinal))
     return Refuse(plan, "calendar order",

@@ -29,6 +29,7 @@ void CreateAddinRecords(AddinState& s) {
 
 void BindWorkbook(AddinState& s, IDispatch* workbook) {
   s.workbook.Attach(workbook);
+  s.bindingChecked = false;
   s.wbsSheet = FindWorksheetByCodeName(workbook, "wsWBS");
   s.settingsSheet = FindWorksheetByCodeName(workbook, "wsSettings");
   s.resourceSheet = FindWorksheetByCodeName(workbook, "wsResource");

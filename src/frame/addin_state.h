@@ -30,6 +30,8 @@ struct AddinState {
 
   CalendarDays calendarDays;
   ResourceList resources;
+  // Whether an export since the binding has told the workbook's missing sheets and settings.
+  bool bindingChecked = false;
 };
 
 AddinState& State();

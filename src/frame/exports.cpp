@@ -11,6 +11,7 @@
 #include "calendar/calendar_settings_loader.h"
 #include "calendar/timeline_check.h"
 #include "frame/addin_state.h"
+#include "frame/binding_check.h"
 #include "frame/export_guard.h"
 #include "frame/settings_loading.h"
 #include "gantt/gantt_chart.h"
@@ -39,6 +40,17 @@ class RescheduleModeScope {
   WbsSettings& settings_;
   std::int64_t saved_;
 };
+
+// Loads the settings; the binding's first loading export also tells what the
+// workbook lacks.
+void LoadSettings(BoundPlan& plan) {
+  AddinState& state = State();
+  if (!state.bindingChecked) {
+    state.bindingChecked = true;
+    TellBindingMistakes(plan);
+  }
+  LoadAllSettings(plan);
+}
 
 // Draws the chart with every row shown, so that hidden rows get their bars too.
 void DrawChartUnfiltered(BoundPlan& plan) {
@@ -81,7 +93,7 @@ KV_API int32_t KV_CALL kvSetWorkBook(IDispatch** workbook) {
 KV_API void KV_CALL kvUpdateWBS(void) {
   WithBoundPlan([](BoundPlan& plan) {
     WbsSettings& settings = plan.wbsSettings;
-    LoadAllSettings(plan);
+    LoadSettings(plan);
     LoadResources(plan);
     {
       const RescheduleModeScope updating(settings, 0);
@@ -105,7 +117,7 @@ KV_API void KV_CALL kvWBSFilter(void) {
 KV_API void KV_CALL kvDrawCalendar(int32_t unit) {
   WithBoundPlan([unit](BoundPlan& plan) {
     if (unit > 0) PutValueText(RangeAt(plan.settingsSheet, "CSCalendarUnit").Get(), FormatInteger(unit));
-    LoadAllSettings(plan);
+    LoadSettings(plan);
     if (!TimelineDrawable(plan)) return;
     DrawCalendarHeader(plan);
     DrawChartUnfiltered(plan);
@@ -115,7 +127,7 @@ KV_API void KV_CALL kvDrawCalendar(int32_t unit) {
 KV_API void KV_CALL kvDrawGanntChart(int32_t style) {
   WithBoundPlan([style](BoundPlan& plan) {
     PutValueText(RangeAt(plan.settingsSheet, "GanntBarStyle").Get(), FormatInteger(style));
-    LoadAllSettings(plan);
+    LoadSettings(plan);
     DrawChartUnfiltered(plan);
   });
 }
@@ -123,7 +135,7 @@ KV_API void KV_CALL kvDrawGanntChart(int32_t style) {
 KV_API void KV_CALL kvWBSReschedule(void) {
   WithBoundPlan([](BoundPlan& plan) {
     WbsSettings& settings = plan.wbsSettings;
-    LoadAllSettings(plan);
+    LoadSettings(plan);
     LoadResources(plan);
     if (!settings.savedFilter.empty()) ApplyFilter(plan, "");
     {

@@ -13,6 +13,9 @@
 
 namespace korvat {
 
+// The cause of every notice about a sheet missing under its code name.
+inline constexpr std::string_view kMissingSheetCause = "missing sheet";
+
 class PlanNotices {
  public:
   // Shows text unless this export has told the user about cause already; true when

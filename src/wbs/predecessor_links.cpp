@@ -16,6 +16,15 @@ bool Violated(const TaskRecord& p, const TaskRecord& t, std::string_view type) {
   return false;
 }
 
+void TellUnknownPredecessor(const BoundPlan& plan, const TaskRecord& task, const std::string& reference) {
+  if (plan.notices.Told("unknown predecessor")) return;
+  plan.notices.Tell("unknown predecessor",
+                    platform::AnsiToWide("Task '" + task.wbsNumber + " ") + WideText(task.name.View()) +
+                        platform::AnsiToWide("' names the predecessor \"" + reference +
+                                             "\", which is neither a task code nor a WBS number of the table: "
+                                             "that link is not checked."));
+}
+
 }  // namespace
 
 PredecessorEntry ParsePredecessorEntry(std::string_view entry) {
@@ -39,6 +48,8 @@ void CheckLinks(BoundPlan& plan, TaskRecord& task) {
     const PredecessorEntry link = ParsePredecessorEntry(entry);
     if (TaskRecord* predecessor = FindTask(plan.taskTable, link.reference))
       CheckLink(plan, *predecessor, task, link.type);
+    else if (!TrimRight(link.reference).empty())
+      TellUnknownPredecessor(plan, task, link.reference);
   }
 }
 

@@ -10,6 +10,8 @@
 #include "wbs/task_duration.h"
 #include "wbs/wbs_cells.h"
 
+#include <cmath>
+
 namespace korvat {
 namespace {
 
@@ -72,10 +74,44 @@ void GrowPool(TaskTable& table, std::int64_t size) {
   if (size > table.poolSize) table.poolSize = size;
 }
 
+std::string CellName(std::string_view letters, std::int64_t row) { return std::string(letters) + FormatInteger(row); }
+
+// A plan time cell holds a time of day; the day comes from the task's place under
+// its top-level task. Text there, or a whole date typed with the time, is told once
+// an export: the text reads as no time, the date-time as its time of day. Only a
+// leaf's cells are the user's; a summary's formulas repeat what its leaves hold.
+double PlanTimeAt(const BoundPlan& plan, const TaskRecord& task, std::string_view letters) {
+  const std::int64_t row = task.row;
+  const bool tell = task.isLeaf == 1;
+  const std::optional<double> value = WbsRangeNumberIfAny(plan, letters, row);
+  if (!value) {
+    if (tell && !plan.notices.Told("task time text"))
+      plan.notices.Tell("task time text",
+                        "Cell " + CellName(letters, row) + " of the WBS sheet holds \"" +
+                            WbsRangeText(plan, letters, row) +
+                            "\" where a time of day belongs: the task is read without that time. Type the time "
+                            "as a time of day, for example 09:00.");
+    return 0.0;
+  }
+  // 24:00 and times a little past it are times of day; two days or more is a date.
+  if (*value >= 2.0 && std::isfinite(*value)) {
+    const double timeOfDay = *value - std::floor(*value);
+    if (tell)
+      plan.notices.Tell("task time date",
+                      "Cell " + CellName(letters, row) + " of the WBS sheet holds a date with its time where only "
+                      "a time of day belongs; its time of day is used. The day of a task is the day of its "
+                      "top-level task.");
+    return timeOfDay;
+  }
+  return *value;
+}
+
 void MakeAbsolute(double& value, const CalendarDay& day) {
   if (value == 0.0) return;
+  // A time before the window opens lies after midnight; 24:00 and later already do.
+  const bool afterMidnight = value < 1.0 && HourOf(value) < HourOf(day.windowStart);
   value += day.date;
-  if (HourOf(value) < HourOf(day.windowStart)) value += 1.0;
+  if (afterMidnight) value += 1.0;
 }
 
 }  // namespace
@@ -92,6 +128,11 @@ std::int64_t CountTasks(const BoundPlan& plan) {
   if (s.taskNameColNo < 1) return 0;
   std::int64_t k = 0;
   while (k < kMaxTasks && IsTaskRow(plan, s.firstTaskRow + k)) ++k;
+  if (k == kMaxTasks && IsTaskRow(plan, s.firstTaskRow + k))
+    plan.notices.Tell("task limit", "The WBS sheet holds more than " + FormatInteger(kMaxTasks) +
+                                        " task rows: the plan is read to row " +
+                                        FormatInteger(s.firstTaskRow + kMaxTasks - 1) +
+                                        " and the rows below it are left as they are.");
   return k;
 }
 
@@ -126,10 +167,10 @@ void RefreshTask(BoundPlan& plan, TaskRecord& task) {
   WbsRangeWide(plan, s.resourceCol, row, task.resource);
   task.pvText = WbsRangeText(plan, s.pvByTaskCol, row);
   task.acText = WbsRangeText(plan, s.acByTaskCol, row);
-  task.plannedStart = WbsRangeNumber(plan, s.plannedStartDateCol, row);
-  task.plannedEnd = WbsRangeNumber(plan, s.plannedEndDateCol, row);
-  task.actualStart = WbsRangeNumber(plan, s.actualStartDateCol, row);
-  task.actualEnd = WbsRangeNumber(plan, s.actualEndDateCol, row);
+  task.plannedStart = PlanTimeAt(plan, task, s.plannedStartDateCol);
+  task.plannedEnd = PlanTimeAt(plan, task, s.plannedEndDateCol);
+  task.actualStart = PlanTimeAt(plan, task, s.actualStartDateCol);
+  task.actualEnd = PlanTimeAt(plan, task, s.actualEndDateCol);
   task.percentText = WbsRangeText(plan, s.percentCompleteCol, row);
   task.predecessorsText = WbsRangeText(plan, s.predecessorsCol, row);
   if (const CalendarDay* day = CalendarDayAt(plan.calendarDays, task.dayIndex)) {

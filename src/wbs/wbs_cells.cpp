@@ -30,6 +30,11 @@ double WbsRangeNumber(const BoundPlan& plan, std::string_view letters, std::int6
   return GetValueNumber(cell.Get());
 }
 
+std::optional<double> WbsRangeNumberIfAny(const BoundPlan& plan, std::string_view letters, std::int64_t row) {
+  const AutomationObject cell = RangeOf(plan, letters, row);
+  return GetValueNumberIfAny(cell.Get());
+}
+
 void WbsRangeWide(const BoundPlan& plan, std::string_view letters, std::int64_t row, WideString& holder) {
   const AutomationObject cell = RangeOf(plan, letters, row);
   GetWideText(cell.Get(), "Value", holder);

@@ -6,6 +6,7 @@
 #include "plan/bound_plan.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ namespace korvat {
 // Through ".Range(%s)" with the column letters and the row.
 std::string WbsRangeText(const BoundPlan& plan, std::string_view letters, std::int64_t row);
 double WbsRangeNumber(const BoundPlan& plan, std::string_view letters, std::int64_t row);
+// Nothing when the cell holds text that is no number (an empty cell reads 0).
+std::optional<double> WbsRangeNumberIfAny(const BoundPlan& plan, std::string_view letters, std::int64_t row);
 void WbsRangeWide(const BoundPlan& plan, std::string_view letters, std::int64_t row, WideString& holder);
 
 // Through ".Cells(%u,%u)".

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{.what = "days out of order",
                     .spoilPlan = [](ChartPlan& p) { p.days = {PlanDay{.day = 8}, PlanDay{.day = 7}}; },
                     .said = u"comes before the day above it"},
-        RefusalCase{.what = "no calendar day", .spoilPlan = [](ChartPlan& p) { p.days.clear(); }, .said = u"lists no day"},
+        RefusalCase{.what = "no calendar day", .spoilPlan = [](ChartPlan& p) { p.days.clear(); }, .said = u"no calendar day"},
         RefusalCase{.what = "a timeline longer than the sheet",
                     .spoilPlan = [](ChartPlan& p) {
                       p.days = {PlanDay{.year = 2026, .month = 12, .day = 7}, PlanDay{.year = 2028, .month = 12, .day = 7}};
@@ -98,7 +98,9 @@ TEST_P(EveningWindow, RunsPastMidnightThroughEveryDrawing) {
   const int windowColumns = (8 * 60 + unit - 1) / unit;
   for (int k = 0; k < windowColumns; ++k) EXPECT_FALSE(ColumnHidden(kFirstTimelineColumn + k)) << "slot " << k;
   EXPECT_EQ(Text(2, kFirstTimelineColumn), "2026/12/07");
-  if (unit < 1440) EXPECT_EQ(Text(2, kFirstTimelineColumn + 240 / unit), "2026/12/08") << "midnight starts a date";
+  if (unit < 1440) {
+    EXPECT_EQ(Text(2, kFirstTimelineColumn + 240 / unit), "2026/12/08") << "midnight starts a date";
+  }
 
   // Planned from 20:00 for 300 minutes to 01:00, then 01:00 to 02:00, written as times of day.
   EXPECT_EQ(Text(6, 16), "0.833333333333333");
