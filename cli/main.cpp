@@ -1,6 +1,7 @@
 // The korvat command: runs the library's exports on a workbook file in the
 // headless host, and renders workbooks as pages.
 
+#include "convert_command.h"
 #include "render_command.h"
 #include "run_command.h"
 
@@ -14,7 +15,8 @@ namespace {
 constexpr const char* kUsage =
     "usage:\n"
     "  korvat run WORKBOOK [--now YYYY-MM-DDTHH:MM] [--call EXPORT[:ARG,ARG...]]... [-o OUT] [--stats]\n"
-    "  korvat render WORKBOOK [--sheet CODE_OR_NAME]... [-o OUT.html] [--svg]\n";
+    "  korvat render WORKBOOK [--sheet CODE_OR_NAME]... [-o OUT.html] [--svg]\n"
+    "  korvat convert IN OUT      (workbook files: .json, .xlsx, .xlsm)\n";
 
 int Usage(const char* problem) {
   if (problem) std::fprintf(stderr, "korvat: %s\n", problem);
@@ -87,6 +89,10 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (command == "run") return Run(args);
   if (command == "render") return Render(args);
+  if (command == "convert") {
+    if (args.size() != 2) return Usage("convert needs an input and an output workbook file");
+    return korvat::cli::ConvertWorkbook(args[0], args[1]);
+  }
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsage, stdout);
     return 0;
