@@ -21,8 +21,14 @@ CellAnchor AnchorAt(const Worksheet& sheet, double x, double y) {
 }
 
 void PointOf(const Worksheet& sheet, const CellAnchor& a, double* x, double* y) {
-  *x = Points(Emu(sheet.ColumnLeft(std::clamp(a.col + 1, 1, kMaxColumns))) + a.colOff);
-  *y = Points(Emu(sheet.RowTop(std::clamp(a.row + 1, 1, kMaxRows))) + a.rowOff);
+  // An offset past the cell's far edge stops there, as the host reads it (a hidden column
+  // holds nothing).
+  const int col = std::clamp(a.col + 1, 1, kMaxColumns), row = std::clamp(a.row + 1, 1, kMaxRows);
+  const int64_t left = Emu(sheet.ColumnLeft(col)), top = Emu(sheet.RowTop(row));
+  const int64_t width = col < kMaxColumns ? Emu(sheet.ColumnLeft(col + 1)) - left : Emu(sheet.ColumnWidth(col));
+  const int64_t height = row < kMaxRows ? Emu(sheet.RowTop(row + 1)) - top : Emu(sheet.RowHeight(row));
+  *x = Points(left + std::clamp<int64_t>(a.colOff, 0, width));
+  *y = Points(top + std::clamp<int64_t>(a.rowOff, 0, height));
 }
 
 }  // namespace korvat::host::file::xlsx

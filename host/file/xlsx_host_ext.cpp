@@ -25,6 +25,14 @@ std::string HostAttributes::ExtListXml(std::string_view element) const {
   return ext.empty() ? ext : "<extLst>" + ext + "</extLst>";
 }
 
+std::string MergedExtList(const pugi::xml_node& parent, const std::string& hostExt) {
+  std::string exts;
+  for (const pugi::xml_node& e : Children(Child(parent, "extLst"), "ext"))
+    if (std::string_view(e.attribute("uri").value()) != ns::kHostExtUri) exts += RawXml(e);
+  exts += hostExt;
+  return exts.empty() ? exts : "<extLst>" + exts + "</extLst>";
+}
+
 std::map<std::string, std::string> ReadHostExt(const pugi::xml_node& parent) {
   std::map<std::string, std::string> out;
   pugi::xml_node list = LocalName(parent) == "extLst" ? parent : Child(parent, "extLst");

@@ -29,6 +29,10 @@ class HostAttributes {
   std::vector<std::pair<std::string, std::string>> list_;
 };
 
+// An extension list holding the extensions of `parent`'s list other than the host's, then
+// `hostExt` (an ExtXml() result); empty when there is none.
+std::string MergedExtList(const pugi::xml_node& parent, const std::string& hostExt);
+
 // The attributes of the host's extension element in `parent`'s extLst (or in `parent`
 // itself when it is the extLst); empty when there is none.
 std::map<std::string, std::string> ReadHostExt(const pugi::xml_node& parent);

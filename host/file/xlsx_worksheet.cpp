@@ -402,14 +402,10 @@ void ReadView(const pugi::xml_node& root, SheetView* view) {
 
 double FileWidthOfPoints(double points) { return points / kPointsPerCharacter; }
 
-double PointsOfFileWidth(double width) {
+double PointsOfFileWidth(double width, bool exact) {
   if (!(width > 0)) return 0.0;
-  const double pixels = width * 7.0;
-  if (std::fabs(pixels - std::round(pixels)) < 1e-6) return std::round(pixels) * 0.75;
-  const double units = width * 256.0;
-  if (std::fabs(units - std::round(units)) < 1e-6)  // the host's 1/256 of a character, rounded down to pixels
-    return std::trunc((256.0 * width + std::trunc(128.0 / 7.0)) / 256.0 * 7.0) * 0.75;
-  return std::round(width * kPointsPerCharacter * 1e6) / 1e6;
+  if (exact) return std::round(width * kPointsPerCharacter * 1e6) / 1e6;
+  return std::trunc((256.0 * width + std::trunc(128.0 / 7.0)) / 256.0 * 7.0) * 0.75;
 }
 
 int SharedStrings::Index(const std::string& text) {
@@ -452,6 +448,9 @@ std::string WorksheetXml(const Worksheet& ws, const WorksheetWrite& w) {
   generated["sheetData"] = SheetDataXml(ws, *w.styles, *w.strings);
   generated["conditionalFormatting"] = ConditionalFormatsXml(ws, *w.styles, w.carriedConditionalFormats);
   generated["drawing"] = w.drawingRelId.empty() ? "" : "<drawing r:id=\"" + w.drawingRelId + "\"/>";
+  HostAttributes host;
+  host.Set("widths", "exact");
+  generated["extLst"] = MergedExtList(w.original, host.ExtXml("sheet"));
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
   out += RootStartTag("worksheet", {{"xmlns", ns::kMain}, {"xmlns:r", ns::kRel}}, w.original);
   out += MergeChildren(w.original, WorksheetOrder(), generated);
@@ -465,6 +464,7 @@ bool ReadWorksheet(const pugi::xml_node& root, const std::string& part, const st
     return false;
   }
   if (pugi::xml_node pr = Child(root, "sheetPr")) ws.codeName = pr.attribute("codeName").value();
+  const bool exactWidths = ReadHostExt(root).count("widths") > 0;
   for (const pugi::xml_node& c : Children(Child(root, "cols"), "col")) {
     const int64_t min = IntegerAttr(c, "min", 0), max = IntegerAttr(c, "max", min);
     if (min < 1 || max < min || max > kMaxColumns) {
@@ -472,7 +472,7 @@ bool ReadWorksheet(const pugi::xml_node& root, const std::string& part, const st
       return false;
     }
     const bool hidden = BoolAttr(c, "hidden", false);
-    const double points = Attr(c, "width") ? PointsOfFileWidth(NumberAttr(c, "width", 0)) : kDefaultColumnWidth;
+    const double points = Attr(c, "width") ? PointsOfFileWidth(NumberAttr(c, "width", 0), exactWidths) : kDefaultColumnWidth;
     if (points == kDefaultColumnWidth && !hidden) continue;
     // A trailing range to the sheet's end only restates the default for hidden columns.
     for (int64_t i = min; i <= max; ++i) {

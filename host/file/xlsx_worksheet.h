@@ -16,9 +16,10 @@
 namespace korvat::host::file::xlsx {
 
 // Column widths: the file counts characters of the default font (7 pixels each, at 0.75
-// points a pixel), the model points.
+// points a pixel), the model points. Widths this writer wrote are exact (it marks its
+// sheets); others are rounded down to whole pixels as the host does.
 double FileWidthOfPoints(double points);
-double PointsOfFileWidth(double width);
+double PointsOfFileWidth(double width, bool exact);
 
 class SharedStrings {
  public:

@@ -337,11 +337,7 @@ class Writer {
   }
 
   std::string ExtListXml(const pugi::xml_node& original) const {
-    std::string exts;
-    for (const pugi::xml_node& e : Children(Child(original, "extLst"), "ext"))
-      if (std::string_view(e.attribute("uri").value()) != ns::kHostExtUri) exts += RawXml(e);
-    exts += ApplicationExt().ExtXml("application");
-    return exts.empty() ? exts : "<extLst>" + exts + "</extLst>";
+    return MergedExtList(original, ApplicationExt().ExtXml("application"));
   }
 
   std::string WorkbookXml(const std::string& sheets) const {
