@@ -1,5 +1,7 @@
 #include "host/file/xlsx_opc.h"
 
+#include <cstdio>
+
 #include "host/file/xlsx_xml.h"
 #include "host/model/text_compare.h"
 
@@ -98,6 +100,21 @@ std::string ResolveTarget(std::string_view sourcePart, std::string_view target) 
   return IsSafePartName(out) ? out : std::string();
 }
 
+// A part name as a relative reference: characters a URI does not hold as they are are escaped.
+std::string PercentEncoded(std::string_view name) {
+  std::string out;
+  for (unsigned char c : name) {
+    if (c <= 0x20 || c >= 0x7F || c == '%' || c == '#' || c == '?' || c == '"') {
+      char buffer[4];
+      std::snprintf(buffer, sizeof buffer, "%%%02X", c);
+      out += buffer;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
 std::string RelativeTarget(std::string_view sourcePart, std::string_view targetPart) {
   std::vector<std::string> from = Split(Folder(Strip(sourcePart)));
   std::vector<std::string> to = Split(Strip(targetPart));
@@ -106,7 +123,7 @@ std::string RelativeTarget(std::string_view sourcePart, std::string_view targetP
   std::string out;
   for (size_t i = common; i < from.size(); ++i) out += "../";
   for (size_t i = common; i < to.size(); ++i) out += to[i] + (i + 1 < to.size() ? "/" : "");
-  return out;
+  return PercentEncoded(out);
 }
 
 bool ReadRelationships(const Package& package, std::string_view sourcePart, Relationships* out, std::string* error) {

@@ -122,6 +122,10 @@ bool IsSafePartName(std::string_view name) {
 
 bool ReadPackage(std::string_view bytes, const PackageLimits& limits, Package* out, std::string* error) {
   *out = Package();
+  if (bytes.size() < 22) {  // shorter than a zip's end record
+    *error = "not a zip package (the file holds " + std::to_string(bytes.size()) + " bytes)";
+    return false;
+  }
   ZipErrorHolder e;
   zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &e.error);
   if (!source) {
