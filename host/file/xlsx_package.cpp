@@ -41,8 +41,9 @@ std::string OpenFailure(int code) {
   }
 }
 
-bool ReadEntry(zip_t* zip, zip_uint64_t index, const std::string& name, uint64_t declared,
-               uint64_t allowed, std::string* data, std::string* error) {
+// Inflates no further than the size the directory declares (itself within the limits).
+bool ReadEntry(zip_t* zip, zip_uint64_t index, const std::string& name, uint64_t declared, std::string* data,
+               std::string* error) {
   std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(zip, index, 0));
   if (!file) {
     *error = "entry \"" + name + "\": cannot be read (" + zip_strerror(zip) + ")";
@@ -58,9 +59,9 @@ bool ReadEntry(zip_t* zip, zip_uint64_t index, const std::string& name, uint64_t
       return false;
     }
     if (n == 0) break;
-    if (data->size() + static_cast<uint64_t>(n) > allowed) {
-      *error = "entry \"" + name + "\": inflates past its size limit (" + std::to_string(allowed) +
-               " bytes); refusing a possible zip bomb";
+    if (data->size() + static_cast<uint64_t>(n) > declared) {
+      *error = "entry \"" + name + "\": inflates past the " + std::to_string(declared) +
+               " bytes its directory declares; refusing a possible zip bomb";
       return false;
     }
     data->append(buffer, static_cast<size_t>(n));
@@ -169,9 +170,8 @@ bool ReadPackage(std::string_view bytes, const PackageLimits& limits, Package* o
                " bytes uncompressed, past the limit; refusing a possible zip bomb";
       return false;
     }
-    const uint64_t allowed = std::min<uint64_t>(limits.maxEntryBytes, limits.maxTotalBytes - total);
     std::string data;
-    if (!ReadEntry(zip.get(), static_cast<zip_uint64_t>(i), name, st.size, allowed, &data, error)) return false;
+    if (!ReadEntry(zip.get(), static_cast<zip_uint64_t>(i), name, st.size, &data, error)) return false;
     total += data.size();
     package.Put(std::move(name), std::move(data));
   }

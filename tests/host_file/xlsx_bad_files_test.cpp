@@ -99,7 +99,7 @@ TEST(XlsxBadFiles, EachGetsOneMessageNamingThePlace) {
        "entry \"xl/media/big.bin\": declares 2097152 bytes uncompressed, past the limit", small},
       {"entry that inflates past its declared size", DeclareSize(Zip(With(MinimalWorkbook(), "xl/media/big.bin", big)),
                                                                  "xl/media/big.bin", 100),
-       "xl/media/big.bin"},
+       "entry \"xl/media/big.bin\": inflates past the 100 bytes its directory declares"},
       {"shared string out of range",
        Zip(MinimalWorkbook("<row r=\"3\"><c r=\"B3\" t=\"s\"><v>7</v></c></row>")),
        "xl/worksheets/sheet1.xml: cell B3: shared string 7 is out of range (the package has 2)"},
