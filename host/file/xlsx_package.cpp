@@ -33,9 +33,13 @@ std::string ZipMessage(int code) {
   return e.Text();
 }
 
-std::string OpenFailure(int code) {
+std::string OpenFailure(int code, std::string_view bytes) {
   switch (code) {
-    case ZIP_ER_NOZIP: return "not a zip package";
+    case ZIP_ER_NOZIP:
+      // A file that starts as a zip but has no directory at its end was cut short.
+      if (bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4))
+        return "a truncated zip package (its directory at the end is missing)";
+      return "not a zip package";
     case ZIP_ER_INCONS: return "the zip package is damaged or truncated (" + ZipMessage(code) + ")";
     default: return "cannot read the zip package (" + ZipMessage(code) + ")";
   }
@@ -136,7 +140,7 @@ bool ReadPackage(std::string_view bytes, const PackageLimits& limits, Package* o
   std::unique_ptr<zip_t, ZipCloser> zip(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &e.error));
   if (!zip) {
     zip_source_free(source);
-    *error = OpenFailure(zip_error_code_zip(&e.error));
+    *error = OpenFailure(zip_error_code_zip(&e.error), bytes);
     return false;
   }
   const zip_int64_t count = zip_get_num_entries(zip.get(), 0);

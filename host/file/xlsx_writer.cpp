@@ -1,5 +1,6 @@
 #include "host/file/xlsx_writer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -206,9 +207,14 @@ class Writer {
     if (ws.Shapes().Count() == 0 && carried.empty()) return {};
     const std::string part = NewPart("xl/drawings/drawing", ".xml");
     Relationships rels;
+    // The charts the model read are written anew; any other target (images, charts inside
+    // carried groups) keeps its relationship.
     if (from)
-      for (const auto& r : from->drawingRels.list)
-        if (r.Role() != rel::kChart) rels.list.push_back(r);
+      for (const auto& r : from->drawingRels.list) {
+        const std::string target = r.external ? std::string() : ResolveTarget(from->drawingPart, r.target);
+        const bool read = std::find(from->chartParts.begin(), from->chartParts.end(), target) != from->chartParts.end();
+        if (r.Role() != rel::kChart || !read) rels.list.push_back(r);
+      }
     auto chartRel = [&](const Shape& s) {
       static const Chart empty;
       const std::string chartPart = ChartPart(s.chart ? *s.chart : empty, s.fill, s.line);
@@ -326,11 +332,12 @@ class Writer {
     const Sheet* active = app.activeSheet.empty() ? nullptr : book_.FindSheet(app.activeSheet);
     if (!app.activeSheet.empty() && (!active || active->Name() != app.activeSheet)) host.Set("activeSheet", app.activeSheet);
     if (!app.selectionSheet.empty()) host.Set("selectionSheet", app.selectionSheet);
-    std::string back = app.selection;
-    std::replace(back.begin(), back.end(), ' ', ',');
-    if (back != app.selection || app.selection.empty() || (!app.selectionSheet.empty() && !book_.FindWorksheet(app.selectionSheet)))
-      host.Set("selection", app.selection);
     const Sheet* shown = active ? active : book_.SheetAt(0);
+    const Sheet* selected = app.selectionSheet.empty() ? shown : book_.FindSheet(app.selectionSheet);
+    // A selection survives a sheet's view when it is on a worksheet, as a list with commas.
+    const bool inView = selected && selected->Kind() == SheetKind::Worksheet && !app.selection.empty() &&
+                        app.selection.find(' ') == std::string::npos;
+    if (!inView && app.selection != ApplicationState{}.selection) host.Set("selection", app.selection);
     if (app.zoom != std::round(app.zoom) || app.zoom <= 0 || (app.zoom != 100 && (!shown || shown->Kind() != SheetKind::Worksheet)))
       host.SetNumber("zoom", app.zoom);
     return host;

@@ -75,7 +75,7 @@ TEST(XlsxBadFiles, EachGetsOneMessageNamingThePlace) {
   const BadCase cases[] = {
       {"not a zip", "this is plain text, not a package", "not a zip package"},
       {"empty file", "", "not a zip package"},
-      {"truncated zip", good.substr(0, good.size() / 2), "zip package"},
+      {"truncated zip", good.substr(0, good.size() / 2), "a truncated zip package (its directory at the end is missing)"},
       {"zip cut before its directory", good.substr(0, good.size() - 30), "zip package"},
       {"no content types", Zip(Without(MinimalWorkbook(), "[Content_Types].xml")), "[Content_Types].xml: missing"},
       {"missing workbook part", Zip(Without(MinimalWorkbook(), "xl/workbook.xml")),

@@ -96,6 +96,32 @@ TEST(XlsxRoundTrip, DrawnGeometryOfAnyPrecisionComesBackExactly) {
   EXPECT_EQ(WorkbookToText(*back), WorkbookToText(book));
 }
 
+TEST(XlsxRoundTrip, ApplicationStateComesBackInEveryCombination) {
+  struct Case {
+    const char* activeSheet;
+    const char* selectionSheet;
+    const char* selection;
+    double zoom;
+  } cases[] = {
+      {"", "", "A1", 100},          {"Second", "", "B5:C6", 85},   {"Chart", "", "D4", 120},
+      {"", "Second", "A1:B2,C3", 75.5}, {"wbs", "Chart", "E5", 100}, {"Nope", "", "", 10},
+      {"WBS", "WBS", "$B$6", 400},
+  };
+  for (const Case& c : cases) {
+    Workbook book;
+    book.AddWorksheet("WBS");
+    book.AddWorksheet("Second")->SetValue(1, 1, CellValue::Number(1));
+    book.AddChartSheet("Chart");
+    book.App().activeSheet = c.activeSheet;
+    book.App().selectionSheet = c.selectionSheet;
+    book.App().selection = c.selection;
+    book.App().zoom = c.zoom;
+    auto back = ThroughPackage(book);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(WorkbookToText(*back), WorkbookToText(book)) << c.activeSheet << " / " << c.selectionSheet;
+  }
+}
+
 TEST(XlsxRoundTrip, FormulaValuesAreStoredForOtherReaders) {
   Workbook book;
   Worksheet* ws = book.AddWorksheet("S");
