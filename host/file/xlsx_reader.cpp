@@ -198,9 +198,6 @@ class Reader {
     pugi::xml_node root = sp.doc->document_element();
     if (LocalName(root) != "chartsheet") return Fail(sp.part + ": not a chart sheet (its root is <" + std::string(root.name()) + ">)");
     cs.codeName = Child(root, "sheetPr").attribute("codeName").value();
-    SheetView view;
-    view.tabSelected = BoolAttr(Child(Child(root, "sheetViews"), "sheetView"), "tabSelected", false);
-    chartViews_[&cs] = view;
     pugi::xml_node drawing = Child(root, "drawing");
     if (!drawing) return true;
     if (!ReadDrawingPart(sp, RelationshipId(drawing))) return false;
@@ -272,7 +269,6 @@ class Reader {
   std::vector<std::string> strings_;
   std::vector<Sheet*> sheetAtIndex_;  // by position in the file's sheet list (null: not held)
   std::map<const Sheet*, SheetView> views_;
-  std::map<const Sheet*, SheetView> chartViews_;
 };
 
 }  // namespace
