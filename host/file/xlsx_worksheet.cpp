@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "host/file/xlsx_host_ext.h"
 #include "host/file/xlsx_part_merge.h"
@@ -338,13 +339,18 @@ bool ReadConditionalFormat(const pugi::xml_node& cf, const StyleSheet& styles, W
     }
   }
   std::vector<RangeRef> ranges;
-  std::string sqref = cf.attribute("sqref").value();
+  const std::string sqref = cf.attribute("sqref").value();
   size_t start = 0;
   while (start < sqref.size()) {
     size_t end = sqref.find(' ', start);
     if (end == std::string::npos) end = sqref.size();
     if (auto range = ParseRangeRef(sqref.substr(start, end - start))) ranges.push_back(*range);
     start = end + 1;
+  }
+  // The model holds one range per condition: a format over very many ranges stays as it was.
+  if (ranges.size() * rules.size() > 10000) {
+    carried->push_back(RawXml(cf));
+    return true;
   }
   for (const auto& r : rules) {
     ConditionalFormat f;
@@ -465,7 +471,19 @@ bool ReadWorksheet(const pugi::xml_node& root, const std::string& part, const st
   }
   if (pugi::xml_node pr = Child(root, "sheetPr")) ws.codeName = pr.attribute("codeName").value();
   const bool exactWidths = ReadHostExt(root).count("widths") > 0;
-  for (const pugi::xml_node& c : Children(Child(root, "cols"), "col")) {
+  // Later column ranges win; walking them from the last, each column is set once however
+  // many ranges a file repeats.
+  std::vector<pugi::xml_node> cols = Children(Child(root, "cols"), "col");
+  std::vector<int> nextFree(kMaxColumns + 2);
+  for (int i = 0; i <= kMaxColumns + 1; ++i) nextFree[static_cast<size_t>(i)] = i;
+  auto freeFrom = [&](int i) {
+    int root = i;
+    while (nextFree[static_cast<size_t>(root)] != root) root = nextFree[static_cast<size_t>(root)];
+    while (nextFree[static_cast<size_t>(i)] != root) i = std::exchange(nextFree[static_cast<size_t>(i)], root);
+    return root;
+  };
+  for (auto it = cols.rbegin(); it != cols.rend(); ++it) {
+    const pugi::xml_node& c = *it;
     const int64_t min = IntegerAttr(c, "min", 0), max = IntegerAttr(c, "max", min);
     if (min < 1 || max < min || max > kMaxColumns) {
       *error = part + ": cols: a column range " + std::to_string(min) + "-" + std::to_string(max) + " outside the sheet";
@@ -473,11 +491,10 @@ bool ReadWorksheet(const pugi::xml_node& root, const std::string& part, const st
     }
     const bool hidden = BoolAttr(c, "hidden", false);
     const double points = Attr(c, "width") ? PointsOfFileWidth(NumberAttr(c, "width", 0), exactWidths) : kDefaultColumnWidth;
-    if (points == kDefaultColumnWidth && !hidden) continue;
-    // A trailing range to the sheet's end only restates the default for hidden columns.
-    for (int64_t i = min; i <= max; ++i) {
-      if (points != kDefaultColumnWidth) ws.SetColumnWidth(static_cast<int>(i), points);
-      if (hidden) ws.SetColumnHidden(static_cast<int>(i), true);
+    for (int i = freeFrom(static_cast<int>(min)); i <= max; i = freeFrom(i)) {
+      if (points != kDefaultColumnWidth) ws.SetColumnWidth(i, points);
+      if (hidden) ws.SetColumnHidden(i, true);
+      nextFree[static_cast<size_t>(i)] = i + 1;
     }
   }
   std::unordered_map<int64_t, SharedFormula> shared;

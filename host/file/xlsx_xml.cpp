@@ -176,10 +176,17 @@ bool BoolAttr(const pugi::xml_node& node, std::string_view name, bool fallback) 
 }
 
 std::string DeepText(const pugi::xml_node& node) {
+  // Walks without recursion: a hostile part may nest elements arbitrarily deep.
   std::string out;
-  for (pugi::xml_node n = node.first_child(); n; n = n.next_sibling()) {
+  pugi::xml_node n = node.first_child();
+  while (n && n != node) {
     if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) out += n.value();
-    else if (n.type() == pugi::node_element) out += DeepText(n);
+    if (n.type() == pugi::node_element && n.first_child()) {
+      n = n.first_child();
+      continue;
+    }
+    while (n && n != node && !n.next_sibling()) n = n.parent();
+    if (n && n != node) n = n.next_sibling();
   }
   return out;
 }

@@ -133,6 +133,35 @@ TEST(XlsxBadFiles, EachGetsOneMessageNamingThePlace) {
   }
 }
 
+TEST(XlsxBadFiles, HostileButWellFormedPartsAreReadWithoutBlowingUp) {
+  std::string deep = "<row r=\"1\"><c r=\"A1\"><v>";
+  for (int i = 0; i < 200000; ++i) deep += "<a>";
+  deep += "7";
+  for (int i = 0; i < 200000; ++i) deep += "</a>";
+  deep += "</v></c></row>";
+  std::string cols = "<cols>";
+  for (int i = 0; i < 20000; ++i) cols += "<col min=\"1\" max=\"16384\" width=\"20\"/>";
+  cols += "<col min=\"2\" max=\"2\" width=\"9\" hidden=\"1\"/></cols>";
+  std::string sqref;
+  for (int r = 1; r <= 5000; ++r) sqref += (r > 1 ? " A" : "A") + std::to_string(r);
+  std::string rules;
+  for (int i = 1; i <= 5; ++i)
+    rules += "<cfRule type=\"cellIs\" priority=\"" + std::to_string(i) + "\" operator=\"equal\"><formula>1</formula></cfRule>";
+  Parts p = MinimalWorkbook();
+  p["xl/worksheets/sheet1.xml"] = SheetPart(cols + "<sheetData>" + deep + "</sheetData><conditionalFormatting sqref=\"" +
+                                            sqref + "\">" + rules + "</conditionalFormatting>");
+  XlsxRead read = ReadXlsx(Zip(p));
+  ASSERT_TRUE(read.workbook) << read.error;
+  const Worksheet& ws = *read.workbook->FindWorksheet("Data");
+  EXPECT_EQ(ws.Value(1, 1), CellValue::Number(7));
+  EXPECT_EQ(ws.Columns().Size(16384), 105.0);
+  EXPECT_TRUE(ws.Columns().Hidden(2));
+  EXPECT_FALSE(ws.Columns().Hidden(3));
+  EXPECT_TRUE(ws.ConditionalFormats().empty()) << "a format over 5,000 ranges stays in the part as it was";
+  ASSERT_EQ(read.source->sheets.size(), 1u);
+  EXPECT_EQ(read.source->sheets[0].carriedConditionalFormats.size(), 1u);
+}
+
 TEST(XlsxBadFiles, TheSameShapeOnTheLastRowIsRead) {
   XlsxRead read = ReadXlsx(Zip(WithDrawing(AnchoredAt(1048575))));
   ASSERT_TRUE(read.workbook) << read.error;
