@@ -136,7 +136,9 @@ std::string ColsXml(const Worksheet& ws) {
 void AppendCell(std::string& out, const Worksheet& ws, int row, int col, const Cell& c, StyleWriter& styles,
                 SharedStrings& strings) {
   out += "<c r=\"" + FormatCellAddress(row, col) + "\"";
-  const int xf = c.style.IsDefault() ? 0 : styles.XfIndex(c.style);
+  // Formats through the sheet's accessor, wherever the model keeps them.
+  const CellStyle& style = ws.Style(row, col);
+  const int xf = style.IsDefault() ? 0 : styles.XfIndex(style);
   if (xf != 0) out += " s=\"" + std::to_string(xf) + "\"";
   if (c.HasFormula()) {
     const CellValue v = ws.Value(row, col);
