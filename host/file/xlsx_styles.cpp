@@ -286,7 +286,8 @@ StyleWriter::StyleWriter(pugi::xml_node original) : original_(original) {
   fillIds_[fills_[0]] = 0;
   fillIds_[fills_[1]] = 1;
   lastXf_ = -1;
-  XfIndex(CellStyle{});
+  static const CellStyle kDefault;
+  XfIndex(kDefault);
 }
 
 int StyleWriter::Intern(std::map<std::string, int>& table, std::vector<std::string>& list, std::string xml) {

@@ -137,8 +137,9 @@ void AppendCell(std::string& out, const Worksheet& ws, int row, int col, const C
                 SharedStrings& strings) {
   out += "<c r=\"" + FormatCellAddress(row, col) + "\"";
   // Formats through the sheet's accessor, wherever the model keeps them.
+  static const CellStyle kDefault;
   const CellStyle& style = ws.Style(row, col);
-  const int xf = style.IsDefault() ? 0 : styles.XfIndex(style);
+  const int xf = style == kDefault ? 0 : styles.XfIndex(style);
   if (xf != 0) out += " s=\"" + std::to_string(xf) + "\"";
   if (c.HasFormula()) {
     const CellValue v = ws.Value(row, col);
