@@ -1,6 +1,6 @@
 #include "host/file/xlsx_chart.h"
 
-#include "host/file/xlsx_drawing.h"
+#include "host/file/xlsx_shape_format.h"
 #include "host/file/xlsx_host_ext.h"
 #include "host/file/xlsx_xml.h"
 #include "host/model/cell_style.h"

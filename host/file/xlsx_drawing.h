@@ -37,10 +37,4 @@ using ChartLoadFn = std::function<std::shared_ptr<Chart>(const std::string& relI
 bool ReadDrawing(const pugi::xml_node& root, const std::string& part, const ThemeColors& theme, Worksheet& sheet,
                  const ChartLoadFn& loadChart, std::vector<std::string>* carried, std::string* error);
 
-// Fill and line properties as drawing markup writes them (also used for a chart's area).
-std::string FillXml(const FillFormat& fill);
-std::string LineXml(const LineFormat& line);
-// Reads them from a shape-properties element; absent ones leave the values as they are.
-void ReadFillAndLine(const pugi::xml_node& spPr, const ThemeColors& theme, FillFormat* fill, LineFormat* line);
-
 }  // namespace korvat::host::file::xlsx
