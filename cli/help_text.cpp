@@ -3,7 +3,7 @@
 namespace korvat::cli {
 namespace {
 
-constexpr const char* kCommands[] = {"run", "render", "exports", "help", nullptr};
+constexpr const char* kCommands[] = {"run", "render", "convert", "exports", "help", nullptr};
 
 constexpr const char* kGeneral =
     "korvat runs the Korvat planning library's exports on a workbook file in the headless host.\n"
@@ -11,17 +11,18 @@ constexpr const char* kGeneral =
     "usage:\n"
     "  korvat run WORKBOOK [ACTION]... (-o OUT | --dry-run) [OPTION]...\n"
     "  korvat render WORKBOOK [--sheet CODE_OR_NAME]... [-o OUT.html] [--svg]\n"
+    "  korvat convert IN OUT\n"
     "  korvat exports\n"
     "  korvat help [COMMAND]\n"
     "  korvat --version\n"
     "\n"
-    "'korvat help run' and 'korvat help render' describe their options; 'korvat exports' lists\n"
-    "the exports with their arguments.\n";
+    "Workbook files are .json, .xlsx or .xlsm, chosen by the extension. 'korvat help COMMAND'\n"
+    "describes a command's options; 'korvat exports' lists the exports with their arguments.\n";
 
 constexpr const char* kRun =
     "usage: korvat run WORKBOOK [ACTION]... (-o OUT | --dry-run) [OPTION]...\n"
     "\n"
-    "Loads WORKBOOK (a .json workbook file), binds it (kvInit, kvSetWorkBook), carries out the\n"
+    "Loads WORKBOOK (a .json, .xlsx or .xlsm workbook file), binds it (kvInit, kvSetWorkBook), carries out the\n"
     "actions in the order given, ends the library (kvQuit) and saves the result as OUT. Every\n"
     "action is checked before any work is done.\n"
     "\n"
@@ -37,7 +38,9 @@ constexpr const char* kRun =
     "                              the workbook's macros do\n"
     "\n"
     "options:\n"
-    "  -o OUT             save the result as OUT (the extension chooses the format)\n"
+    "  -o OUT             save the result as OUT (the extension chooses the format; what a\n"
+    "                     package held beyond the workbook, such as an .xlsm's macros, is kept\n"
+    "                     when OUT is a package of the same kind)\n"
     "  --dry-run          do the work and save nothing (without it, run refuses to start\n"
     "                     unless -o is given)\n"
     "  --now TIME         fix the present moment: YYYY-MM-DDTHH:MM, YYYY-MM-DD HH:MM, either\n"
@@ -68,6 +71,16 @@ constexpr const char* kRender =
     "\n"
     "exit status: 0 success; 1 bad usage, an unreadable workbook or a failed write.\n";
 
+constexpr const char* kConvert =
+    "usage: korvat convert IN OUT\n"
+    "\n"
+    "Loads the workbook file IN and saves it as OUT in the format OUT's extension names (.json,\n"
+    ".xlsx or .xlsm), keeping what the input package held beyond the workbook where OUT can hold\n"
+    "it (an .xlsm's macro project is left out of an .xlsx). Nothing is written when IN cannot be\n"
+    "read.\n"
+    "\n"
+    "exit status: 0 success; 1 bad usage, an unreadable workbook or a failed save.\n";
+
 constexpr const char* kExports =
     "usage: korvat exports\n"
     "\n"
@@ -85,6 +98,7 @@ std::string GeneralHelp() { return kGeneral; }
 std::string CommandHelp(std::string_view command) {
   if (command == "run") return kRun;
   if (command == "render") return kRender;
+  if (command == "convert") return kConvert;
   if (command == "exports") return kExports;
   if (command == "help") return kHelp;
   return {};

@@ -2,6 +2,7 @@
 // headless host, and renders workbooks as pages.
 
 #include "command_line.h"
+#include "convert_command.h"
 #include "export_table.h"
 #include "help_text.h"
 #include "render_command.h"
@@ -142,6 +143,21 @@ int Render(Arguments args) {
   return korvat::cli::RenderWorkbook(options);
 }
 
+int Convert(Arguments args) {
+  std::vector<std::string> files;
+  while (!args.Done()) {
+    const std::string a = args.Next();
+    if (a == "--help" || a == "-h") {
+      std::fputs(korvat::cli::CommandHelp("convert").c_str(), stdout);
+      return kExitSuccess;
+    }
+    if (!a.empty() && a[0] == '-') return UnknownOption("convert", a, {"--help"});
+    files.push_back(a);
+  }
+  if (files.size() != 2) return Usage("convert", "convert needs an input and an output workbook file");
+  return korvat::cli::ConvertWorkbook(files[0], files[1]);
+}
+
 int Exports() {
   for (const std::string& name : korvat::cli::ExportNames()) {
     const korvat::cli::ExportCall* call = korvat::cli::FindExport(name);
@@ -171,6 +187,7 @@ int main(int argc, char** argv) {
   Arguments args(std::vector<std::string>(argv + 2, argv + argc));
   if (command == "run") return Run(std::move(args));
   if (command == "render") return Render(std::move(args));
+  if (command == "convert") return Convert(std::move(args));
   if (command == "exports") return Exports();
   if (command == "help") return Help(std::move(args));
   if (command == "--help" || command == "-h") {

@@ -286,7 +286,7 @@ int RunWorkbook(const RunOptions& options) {
   if (!ran) return kExitUsage;
   if (!options.dryRun) {
     std::string error;
-    if (!host::file::SaveWorkbook(host.Model(), options.outputPath, &error)) {
+    if (!host::file::SaveWorkbook(host.Model(), options.outputPath, &error, loaded.package.get())) {
       std::fprintf(stderr, "korvat: cannot save %s: %s\n", options.outputPath.c_str(), error.c_str());
       return kExitUsage;
     }

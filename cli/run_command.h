@@ -3,6 +3,7 @@
 // actions in the order given (export calls, selections, typing, switching the
 // sheet events on), quit, and save.
 
+#include "exit_status.h"
 #include "host/automation/workbook_host.h"
 
 #include <cstdint>
@@ -29,11 +30,6 @@ struct RunOptions {
   std::vector<std::string> failMembers;  // every call of these members fails
   host::FaultKind failKind = host::FaultKind::Exception;
 };
-
-// Exit statuses of the command.
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitUsage = 1;     // bad usage, an unreadable file, a failed save
-inline constexpr int kExitMessages = 3;  // the run succeeded and the library showed a message box
 
 // Checks every action, and that the result has somewhere to go (-o or --dry-run),
 // before any work is done, then runs; returns the exit status.
