@@ -216,7 +216,7 @@ class RangeObject : public Adapter<RangeObject> {
     auto ws = LockWorksheet(sheet_);
     if (!ws) return Deleted("Range");
     const auto points = call.ValueDouble();
-    if (!points || *points < 0 || *points > 409.5) return Fail("Unable to set the RowHeight property of the Range class");
+    if (!points || *points < 0 || *points > kMaxRowHeight) return Fail("Unable to set the RowHeight property of the Range class");
     for (int r = range_.firstRow; r <= range_.lastRow; ++r) ws->SetRowHeight(r, *points);
     return Ok();
   }

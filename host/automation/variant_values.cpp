@@ -3,6 +3,8 @@
 #include "host/automation/wide_utf8.h"
 #include "platform/variant_owner.h"
 
+#include <cmath>
+
 namespace korvat::host::automation {
 namespace {
 
@@ -44,10 +46,16 @@ std::optional<CellError> ErrorFromScode(SCODE scode) {
 bool IsMissing(const VARIANT& v) { return v.vt == VT_ERROR && v.scode == DISP_E_PARAMNOTFOUND; }
 
 std::optional<double> ToDouble(const VARIANT& v) {
-  if (v.vt == VT_R8) return v.dblVal;
   if (IsMissing(v)) return std::nullopt;
-  const auto c = Converted(v, VT_R8);
-  return c ? std::optional<double>((*c)->dblVal) : std::nullopt;
+  double number = v.dblVal;
+  if (v.vt != VT_R8) {
+    const auto c = Converted(v, VT_R8);
+    if (!c) return std::nullopt;
+    number = (*c)->dblVal;
+  }
+  // The host takes no infinity or NaN for a position, a size or an argument.
+  if (!std::isfinite(number)) return std::nullopt;
+  return number;
 }
 
 std::optional<std::int32_t> ToInt(const VARIANT& v) {
@@ -85,6 +93,8 @@ CellValue ToCellValue(const VARIANT& v) {
       return CellValue::Empty();
     default:
       if (const auto d = ToDouble(v)) return CellValue::Number(*d);
+      // A number no cell can hold shows as #NUM!, as a formula giving it would.
+      if (v.vt == VT_R8 || v.vt == VT_R4) return CellValue::Error(CellError::Num);
       return CellValue::Empty();
   }
 }

@@ -11,8 +11,11 @@
 
 namespace korvat::host::file {
 
-// A number as the file writes it: whole values as integers ("15", not "15.0").
+// A number as the file writes it: whole values as integers ("15", not "15.0"). The
+// model refuses infinities and NaN at its doors; should one get in, it is written as
+// 0, so the file still loads (its reader refuses them).
 inline JsonOut NumberJson(double d) {
+  if (!std::isfinite(d)) return JsonOut(0);
   if (d == std::floor(d) && std::fabs(d) < 9007199254740992.0) return JsonOut(static_cast<int64_t>(d));
   return JsonOut(d);
 }

@@ -132,9 +132,10 @@ bool ReadExtents(JsonReader& r, const Json& v, Worksheet& ws, bool columns) {
     bool hidden = false;
     r.Number(e, columns ? "width" : "height", &size);
     r.Bool(e, "hidden", &hidden);
-    if (r.ok() && size < 0) {
+    const double largest = columns ? kMaxColumnWidth : kMaxRowHeight;
+    if (r.ok() && (size < 0 || size > largest)) {
       Scope s(r, std::string(columns ? "width" : "height"));
-      return r.Fail("must not be negative");
+      return r.Fail(columns ? "must be from 0 to 1342.5 points" : "must be from 0 to 409.5 points");
     }
     if (columns) {
       ws.SetColumnWidth(index, size);

@@ -22,8 +22,13 @@ namespace korvat::host {
 
 inline constexpr double kDefaultColumnWidth = 48.0;  // points
 inline constexpr double kDefaultRowHeight = 15.0;    // points
+// The host's limits: 255 characters of the default face, and 409.5 points.
+inline constexpr double kMaxColumnWidth = 1342.5;  // points
+inline constexpr double kMaxRowHeight = 409.5;     // points
 
 class Worksheet : public Sheet {
+  static double Limited(double points, double largest) { return points > 0 ? (points < largest ? points : largest) : 0; }
+
  public:
   Worksheet(Workbook& parent, std::string name);
 
@@ -67,9 +72,10 @@ class Worksheet : public Sheet {
   double ColumnWidth(int col) const { return columns_.VisibleSize(col); }
   double RowTop(int row) const { return rows_.Offset(row); }
   double RowHeight(int row) const { return rows_.VisibleSize(row); }
-  void SetColumnWidth(int col, double points) { columns_.SetSize(col, points); }
+  // Sizes beyond the host's limits (or not numbers) are held at the nearest limit.
+  void SetColumnWidth(int col, double points) { columns_.SetSize(col, Limited(points, kMaxColumnWidth)); }
   void SetColumnHidden(int col, bool hidden) { columns_.SetHidden(col, hidden); }
-  void SetRowHeight(int row, double points) { rows_.SetSize(row, points); }
+  void SetRowHeight(int row, double points) { rows_.SetSize(row, Limited(points, kMaxRowHeight)); }
   void SetRowHidden(int row, bool hidden) { rows_.SetHidden(row, hidden); }
 
   // ---- drawing objects, conditional formats, sheet-level names

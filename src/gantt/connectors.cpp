@@ -20,7 +20,9 @@ AutomationObject FirstShapeOfRow(const BoundPlan& plan, std::int64_t row) {
 }
 
 // Keeps a short elbow on bars: the first leg reaches out by two thirds of a bar
-// height and the middle leg runs just under the bar band.
+// height and the middle leg runs just under the bar band. A connector without width
+// (a vertical one, or one whose width cannot be read) has no leg to shorten by a share
+// of it: its first leg keeps the part of a slot it had.
 void AdjustElbow(const GanttTemplates& templates, IDispatch* connector, IDispatch* adjustments) {
   const float h0 = static_cast<float>(GetHeight(templates.barTemplate.Get()));
   const float lift = h0 / 2 + 2.0f;
@@ -31,11 +33,13 @@ void AdjustElbow(const GanttTemplates& templates, IDispatch* connector, IDispatc
   if (x > 0) {
     const float whole = std::nearbyint(x + 0.5f) - 1;
     const float frac = x - whole;
-    const float k = reach / static_cast<float>(GetWidth(connector));
+    const float width = static_cast<float>(GetWidth(connector));
+    const bool hasWidth = width > 0;
+    const float k = hasWidth ? reach / width : 0.0f;
     if (whole < 1)
-      x = frac < k ? frac : k;
+      x = !hasWidth || frac < k ? frac : k;
     else
-      x = std::fabs(item1) - k;
+      x = hasWidth ? std::fabs(item1) - k : std::fabs(item1);
   }
   const float height = static_cast<float>(GetHeight(connector));
   if (height > h0) y = lift / height;

@@ -1,7 +1,10 @@
 // Dependency connectors: sites per link type, straight or elbow, naming and colour.
 
 #include "support/gantt_fixture.h"
+#include "host/file/workbook_file.h"
 #include "korvat/korvat.h"
+
+#include <cmath>
 
 #include <ostream>
 
@@ -110,6 +113,53 @@ TEST_F(Connectors, RedrawingKeepsOneConnectorPerLink) {
   EXPECT_EQ(ShapeNamesStartingWith("TaskConnector"),
             (std::vector<std::string>{"TaskConnector7A", "TaskConnector7B"}));
 }
+
+struct AbsurdSize {
+  const char* what;
+  void (*spoil)(host::Workbook&);
+};
+
+class AbsurdSizes : public Connectors, public testing::WithParamInterface<AbsurdSize> {};
+
+// A bar template of no height and columns as wide as a number can say still give a
+// chart of finite numbers, and a workbook that saves and loads back as it was.
+TEST_P(AbsurdSizes, GiveAFiniteChartThatSavesAndLoadsBack) {
+  ChartPlan plan;
+  plan.tasks = {{.level = 1, .name = "Day 1"},
+                Task("Design", "Alice", HoursMinutes(9, 0), HoursMinutes(10, 0)),
+                Task("Build", "Bob", HoursMinutes(10, 30), HoursMinutes(11, 30), "1.1"),
+                Task("Test", "Bob", HoursMinutes(9, 30), HoursMinutes(10, 30), "1.1SS")};
+  Open(plan);
+  GetParam().spoil(host_->Model());
+  kvUpdateWBS();
+  kvDrawGanntChart(0);
+  for (const std::string& name : ShapeNames()) {
+    const host::Shape* s = Shape(name);
+    EXPECT_TRUE(std::isfinite(s->left) && std::isfinite(s->top) && std::isfinite(s->width) &&
+                std::isfinite(s->height))
+        << GetParam().what << ": " << name;
+    for (double a : s->adjustments) EXPECT_TRUE(std::isfinite(a)) << GetParam().what << ": " << name;
+  }
+  EXPECT_NE(Shape("TaskConnector7A"), nullptr) << GetParam().what;
+  const std::string saved = host::file::WorkbookToText(host_->Model());
+  host::file::LoadResult loaded = host::file::LoadWorkbookFromText(saved);
+  ASSERT_TRUE(loaded.ok()) << GetParam().what << ": " << loaded.error;
+  EXPECT_EQ(host::file::WorkbookToText(*loaded.workbook), saved) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AbsurdSizes,
+    testing::Values(AbsurdSize{"a bar template of height 0",
+                               [](host::Workbook& b) { b.FindWorksheet("Settings")->Shapes().Find("GanntBar")->height = 0; }},
+                    AbsurdSize{"timeline columns of 1.7e308 points",
+                               [](host::Workbook& b) {
+                                 for (int c = kFirstTimelineColumn; c < kFirstTimelineColumn + 12; ++c)
+                                   b.FindWorksheet("WBS")->SetColumnWidth(c, 1.7e308);
+                               }},
+                    AbsurdSize{"rows of no height",
+                               [](host::Workbook& b) {
+                                 for (int r = 1; r < 10; ++r) b.FindWorksheet("WBS")->SetRowHeight(r, 0);
+                               }}));
 
 }  // namespace
 }  // namespace korvat::test

@@ -4,6 +4,9 @@
 #include "host_fixture.h"
 #include "support/hresult_matchers.h"
 
+#include <cmath>
+#include <limits>
+
 namespace korvat::test {
 namespace {
 
@@ -204,6 +207,56 @@ TEST_F(ShapeTest, AShapeDeletedElsewhereFailsItsCalls) {
   EXPECT_HR(PutValue(bar.Get(), KV_W("Left=%e"), 1.0), DISP_E_EXCEPTION);
   EXPECT_HR(PutValue(fill.Get(), KV_W("Visible=%e"), 0.0), DISP_E_EXCEPTION);
   EXPECT_NE(LastErrorDescription().find("deleted"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvat::test
+
+namespace korvat::test {
+namespace {
+
+// The host takes no infinity or NaN for a position, a size, an adjustment, a column
+// width or a row height, and a cell given one shows #NUM!: a drawing computed from a
+// zero height or an absurd width fails its write instead of saving a file no reader
+// takes back.
+TEST_F(ShapeTest, NonFiniteNumbersAreRefusedEverywhere) {
+  const double kInfinity = std::numeric_limits<double>::infinity();
+  const double kNaN = std::numeric_limits<double>::quiet_NaN();
+  Ref bar = ShapeNamed("GanntBar");
+  ASSERT_TRUE(bar);
+  Ref adjustments;
+  ASSERT_HR(GetValue(KV_W("o"), adjustments.Put(), bar.Get(), KV_W(".Adjustments")), S_OK);
+  Ref column;
+  ASSERT_HR(GetValue(KV_W("o"), column.Put(), wbs_.Get(), KV_W(".Range(%s)"), "C1"), S_OK);
+  struct Put {
+    IDispatch* object;
+    const OLECHAR* path;
+  };
+  const Put puts[] = {{bar.Get(), KV_W("Left=%e")},       {bar.Get(), KV_W("Top=%e")},
+                      {bar.Get(), KV_W("Width=%e")},      {bar.Get(), KV_W("Height=%e")},
+                      {adjustments.Get(), KV_W("Item(1)=%e")}, {column.Get(), KV_W("ColumnWidth=%e")},
+                      {column.Get(), KV_W("RowHeight=%e")}};
+  const host::Worksheet& sheet = *host_->Model().FindWorksheet("WBS");
+  for (const Put& put : puts)
+    for (double value : {kInfinity, -kInfinity, kNaN}) {
+      EXPECT_HR(PutValue(put.object, put.path, value), DISP_E_EXCEPTION) << Narrow(put.path) << " " << value;
+    }
+  const host::Shape& shape = *Shapes().Find("GanntBar");
+  EXPECT_EQ(shape.left, 10);
+  EXPECT_EQ(shape.top, 20);
+  EXPECT_EQ(shape.width, 100);
+  EXPECT_EQ(shape.height, 12);
+  EXPECT_TRUE(shape.adjustments.empty() || std::isfinite(shape.adjustments[0]));
+  EXPECT_EQ(sheet.ColumnWidth(3), host::kDefaultColumnWidth);
+  EXPECT_EQ(sheet.RowHeight(1), host::kDefaultRowHeight);
+
+  ASSERT_HR(PutValue(column.Get(), KV_W("Value=%e"), kNaN), S_OK);
+  EXPECT_EQ(Text(column.Get(), KV_W("Text")), "#NUM!");
+  Ref shapeArgument;
+  EXPECT_HR(GetValue(KV_W("o"), shapeArgument.Put(), wbs_.Get(), KV_W(".Shapes.AddShape(%d,%e,%e,%e,%e)"), 1, kNaN,
+                     0.0, 10.0, 10.0),
+            DISP_E_EXCEPTION);
+  EXPECT_EQ(Shapes().Count(), 1);
 }
 
 }  // namespace
