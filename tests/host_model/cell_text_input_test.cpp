@@ -94,7 +94,9 @@ TEST(CellAddress, ParsesTheReferenceForms) {
   for (const auto& c : cases) {
     auto r = ParseRangeRef(c.text);
     ASSERT_EQ(r.has_value(), c.ok) << c.text;
-    if (c.ok) EXPECT_EQ(*r, c.range) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(*r, c.range) << c.text;
+    }
   }
   EXPECT_EQ(FormatRangeRef({1, 2, kMaxRows, 4}), "B:D");
   EXPECT_EQ(FormatRangeRef({3, 1, 9, 28}, true), "$A$3:$AB$9");
