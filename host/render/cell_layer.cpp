@@ -10,7 +10,7 @@
 #include "host/model/color_palette.h"
 #include "host/render/conditional_style.h"
 #include "host/render/svg_text.h"
-#include "host/render/text_metrics.h"
+#include "host/values/text_metrics.h"
 #include "host/values/number_format.h"
 
 namespace korvat::host::render {
