@@ -25,6 +25,14 @@ const std::map<std::string, ExportCall, std::less<>>& Table() {
       {"kvWBSReschedule", {ArgumentKind::None, [](const Integers&, IDispatch*) { kvWBSReschedule(); return std::string(); }}},
       {"kvDrawProgressLines",
        {ArgumentKind::None, [](const Integers&, IDispatch*) { kvDrawProgressLines(); return std::string(); }}},
+      {"kvEVMByTask",
+       {ArgumentKind::None, [](const Integers&, IDispatch*) { return std::to_string(kvEVMByTask()); }}},
+      {"kvEVMByProject",
+       {ArgumentKind::TwoIntegers,
+        [](const Integers& n, IDispatch*) { kvEVMByProject(n.at(0), n.at(1)); return std::string(); }}},
+      {"kvWorkload",
+       {ArgumentKind::TwoIntegers,
+        [](const Integers& n, IDispatch*) { kvWorkload(n.at(0), n.at(1)); return std::string(); }}},
   };
   return table;
 }

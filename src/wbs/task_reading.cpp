@@ -73,12 +73,15 @@ void GrowPool(TaskTable& table, std::int64_t size) {
 }
 
 void MakeAbsolute(double& value, const CalendarDay& day) {
-  if (value == 0.0) return;
-  value += day.date;
-  if (HourOf(value) < HourOf(day.windowStart)) value += 1.0;
+  if (value != 0.0) value = TimeOnDay(value, day);
 }
 
 }  // namespace
+
+double TimeOnDay(double timeOfDay, const CalendarDay& day) {
+  const double value = timeOfDay + day.date;
+  return HourOf(value) < HourOf(day.windowStart) ? value + 1.0 : value;
+}
 
 bool IsTaskRow(const BoundPlan& plan, std::int64_t row) {
   const WbsSettings& s = plan.wbsSettings;
