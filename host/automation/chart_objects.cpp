@@ -182,7 +182,10 @@ class ChartObject : public Adapter<ChartObject> {
     if (!lines) return Fail("SetSourceData method of Chart class failed: the areas of the source do not line up");
     host::Chart& chart = Chart();
     chart.source.clear();
-    for (const RangeRef& area : areas) chart.source += (chart.source.empty() ? "" : ",") + Qualified(ws->Name(), area);
+    for (const RangeRef& area : areas) {
+      if (!chart.source.empty()) chart.source += ',';
+      chart.source.append(Qualified(ws->Name(), area));
+    }
     chart.plotBy = plotBy;
     chart.series = SeriesOf(*ws.sheet, *lines, plotBy == kPlotByColumns);
     return Ok();

@@ -110,11 +110,18 @@ class RangeAreasObject : public Adapter<RangeAreasObject> {
 
  private:
   static std::string AreaAddress(const RangeRef& r, bool rowAbsolute, bool colAbsolute) {
+    std::string text;
     auto corner = [&](int row, int col) {
-      return (colAbsolute ? "$" : "") + ColumnLetters(col) + (rowAbsolute ? "$" : "") + std::to_string(row);
+      if (colAbsolute) text += '$';
+      text.append(ColumnLetters(col));
+      if (rowAbsolute) text += '$';
+      text.append(std::to_string(row));
     };
-    std::string text = corner(r.firstRow, r.firstCol);
-    if (r.RowCount() > 1 || r.ColumnCount() > 1) text += ":" + corner(r.lastRow, r.lastCol);
+    corner(r.firstRow, r.firstCol);
+    if (r.RowCount() > 1 || r.ColumnCount() > 1) {
+      text += ':';
+      corner(r.lastRow, r.lastCol);
+    }
     return text;
   }
 

@@ -6,7 +6,6 @@
 #include "base/column_letters.h"
 #include "base/minute_math.h"
 #include "base/number_text.h"
-#include "reports/dictionary_lookup.h"
 #include "reports/period_earned_value.h"
 #include "reports/report_dates.h"
 #include "reports/report_numbers.h"
@@ -25,16 +24,9 @@ constexpr const char* kHeadingKeys[] = {"PV", "EV", "AC", "SV", "CV", "SPI", "CP
 constexpr std::int64_t kFirstPeriodRow = 3;
 constexpr std::int64_t kChartGap = 10;  // points between the two charts
 
-std::string Cell(std::int64_t column, std::int64_t row) { return ColumnLetters(column) + FormatInteger(row); }
-
 double Today() { return WholeDays(Now()); }
 
 std::int64_t PeriodCount(const ProjectEvmRun& run) { return static_cast<std::int64_t>(run.periods.keys.size()); }
-
-void PutFormulaCell(IDispatch* sheet, std::int64_t row, std::int64_t column, const std::string& formula) {
-  const AutomationObject cell = ReportCell(sheet, row, column);
-  PutFormula(cell.Get(), formula);
-}
 
 std::int64_t WriteProjectHeadings(const Dictionary& dictionary, IDispatch* sheet) {
   std::int64_t column = 3;
@@ -47,24 +39,21 @@ void WriteProjectRow(IDispatch* sheet, const ProjectEvmRun& run, const std::stri
   if (!totals) return;
   {
     const AutomationObject cell = ReportCell(sheet, row, 2);
-    PutValueText(cell.Get(), "'" + key);
+    PutValueText(cell.Get(), Joined({"'", key}));
   }
   const double figures[] = {totals->plannedValue, totals->earnedValue, totals->actualCost};
-  for (std::int64_t i = 0; i < 3; ++i) {
-    const AutomationObject cell = ReportCell(sheet, row, 3 + i);
-    PutValueNumber(cell.Get(), SixteenDigitNumber(figures[i]));
-  }
-  const std::string c = Cell(3, row), d = Cell(4, row), e = Cell(5, row), blank = "\"\"";
-  PutFormulaCell(sheet, row, 6, "=" + d + "-" + c);
-  PutFormulaCell(sheet, row, 7, "=" + d + "-" + e);
-  PutFormulaCell(sheet, row, 8, "=" + ErrorToBlank(d + "/" + c, blank));
-  PutFormulaCell(sheet, row, 9, "=" + ErrorToBlank(d + "/" + e, blank));
+  for (std::int64_t i = 0; i < 3; ++i) PutReportNumber(sheet, row, 3 + i, SixteenDigitNumber(figures[i]));
+  const std::string c = CellName(3, row), d = CellName(4, row), e = CellName(5, row), blank = "\"\"";
+  PutReportFormula(sheet, row, 6, Joined({"=", d, "-", c}));
+  PutReportFormula(sheet, row, 7, Joined({"=", d, "-", e}));
+  PutReportFormula(sheet, row, 8, Joined({"=", ErrorToBlank(Joined({d, "/", c}), blank)}));
+  PutReportFormula(sheet, row, 9, Joined({"=", ErrorToBlank(Joined({d, "/", e}), blank)}));
 }
 
 void WriteProjectTotals(IDispatch* sheet, std::int64_t row) {
   for (std::int64_t column = 3; column <= 9; ++column) {
     const std::string letters = ColumnLetters(column);
-    PutFormulaCell(sheet, row, column, "=SUM(" + letters + "3:" + letters + FormatInteger(row - 1) + ")");
+    PutReportFormula(sheet, row, column, Joined({"=SUM(", letters, "3:", letters, FormatInteger(row - 1), ")"}));
   }
 }
 
@@ -125,7 +114,8 @@ void BuildCumulativeTable(IDispatch* sheet, const ProjectEvmRun& run) {
   for (std::int64_t column = 3; column <= 5; ++column) {
     const std::string x = ColumnLetters(column);
     for (std::int64_t i = 2; i <= n; ++i)
-      PutFormulaCell(sheet, top + i, column, "=" + x + FormatInteger(i + 2) + "+" + x + FormatInteger(top + i - 1));
+      PutReportFormula(sheet, top + i, column,
+                       Joined({"=", x, FormatInteger(i + 2), "+", x, FormatInteger(top + i - 1)}));
   }
   for (std::int64_t column = 4; column <= 9; ++column) ClearFuturePeriods(sheet, run, column);
 }
@@ -150,8 +140,8 @@ void AddProjectCharts(IDispatch* workbook, const WideText& title, IDispatch* she
   const std::int64_t n = PeriodCount(run), top = run.cumulativeTop;
   AddReportChart(workbook, sheet, Area("B", top, "E", top + n), kPlotByColumns, title);
   PlaceShape(sheet, 1, CellLeft(sheet, 2, 2), CellTop(sheet, top + n + 2, 2));
-  AddReportChart(workbook, sheet, Area("B", top, "B", top + n) + "," + Area("H", top, "I", top + n), kPlotByColumns,
-                 title);
+  AddReportChart(workbook, sheet, Joined({Area("B", top, "B", top + n), ",", Area("H", top, "I", top + n)}),
+                 kPlotByColumns, title);
   double below = 0.0;
   {
     const AutomationObject first = ShapeAt(sheet, 1);

@@ -3,6 +3,7 @@
 #include "automation/host_object.h"
 #include "base/calendar_date.h"
 #include "base/clock.h"
+#include "base/column_letters.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
 #include "platform/com_ref.h"
@@ -45,8 +46,8 @@ void DeleteEveryShape(IDispatch* sheet) {
 
 }  // namespace
 
-std::string EvmSheetName(std::int64_t kind) { return "EVM" + FormatInteger(kind) + "_" + Today(); }
-std::string WorkloadSheetName(std::int64_t kind) { return "Workload" + FormatInteger(kind); }
+std::string EvmSheetName(std::int64_t kind) { return Joined({"EVM", FormatInteger(kind), "_", Today()}); }
+std::string WorkloadSheetName(std::int64_t kind) { return Joined({"Workload", FormatInteger(kind)}); }
 
 AutomationObject OpenReportSheet(IDispatch* workbook, std::string_view name) {
   AutomationObject sheet = GetObjectAtWith(workbook, "Sheets(%s)", name);
@@ -145,9 +146,27 @@ AutomationObject ReportCell(IDispatch* sheet, std::int64_t row, std::int64_t col
   return CellAt(sheet, static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column));
 }
 
+void PutReportFormula(IDispatch* sheet, std::int64_t row, std::int64_t column, const std::string& formula) {
+  const AutomationObject cell = ReportCell(sheet, row, column);
+  PutFormula(cell.Get(), formula);
+}
+
+void PutReportNumber(IDispatch* sheet, std::int64_t row, std::int64_t column, double number) {
+  const AutomationObject cell = ReportCell(sheet, row, column);
+  PutValueNumber(cell.Get(), number);
+}
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts) text.append(part);
+  return text;
+}
+
+std::string CellName(std::int64_t column, std::int64_t row) { return Joined({ColumnLetters(column), FormatInteger(row)}); }
+
 std::string Area(std::string_view firstLetters, std::int64_t firstRow, std::string_view lastLetters,
                  std::int64_t lastRow) {
-  return std::string(firstLetters) + FormatInteger(firstRow) + ":" + std::string(lastLetters) + FormatInteger(lastRow);
+  return Joined({firstLetters, FormatInteger(firstRow), ":", lastLetters, FormatInteger(lastRow)});
 }
 
 }  // namespace korvat

@@ -10,6 +10,7 @@
 #include "platform/com.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,6 +67,13 @@ void AddReportChart(IDispatch* workbook, IDispatch* sheet, std::string_view sour
 
 // Cells of the report sheet by row and column, for the reports' writers.
 AutomationObject ReportCell(IDispatch* sheet, std::int64_t row, std::int64_t column);
+// The cell's formula, or its number (a figure: see report_numbers.h).
+void PutReportFormula(IDispatch* sheet, std::int64_t row, std::int64_t column, const std::string& formula);
+void PutReportNumber(IDispatch* sheet, std::int64_t row, std::int64_t column, double number);
+// The parts one after the other: the reports' formulas and texts.
+std::string Joined(std::initializer_list<std::string_view> parts);
+// "E7" from a column number and a row.
+std::string CellName(std::int64_t column, std::int64_t row);
 // "B2:N9" from column letters and rows.
 std::string Area(std::string_view firstLetters, std::int64_t firstRow, std::string_view lastLetters,
                  std::int64_t lastRow);

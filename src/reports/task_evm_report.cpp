@@ -21,23 +21,15 @@ constexpr const char* kHeadingKeys[] = {"BAC", "PV", "EV", "AC", "SV", "CV",
 constexpr std::int64_t kFirstTaskRow = 3;
 constexpr std::int64_t kLongestProjection = 19;  // times the duration
 
-std::string Cell(std::int64_t column, std::int64_t row) { return ColumnLetters(column) + FormatInteger(row); }
-
-void PutNumberCell(IDispatch* sheet, std::int64_t row, std::int64_t column, double value) {
-  const AutomationObject cell = ReportCell(sheet, row, column);
-  PutValueNumber(cell.Get(), SixteenDigitNumber(value));
-}
-
-void PutFormulaCell(IDispatch* sheet, std::int64_t row, std::int64_t column, const std::string& formula) {
-  const AutomationObject cell = ReportCell(sheet, row, column);
-  PutFormula(cell.Get(), formula);
+void PutFigure(IDispatch* sheet, std::int64_t row, std::int64_t column, double value) {
+  PutReportNumber(sheet, row, column, SixteenDigitNumber(value));
 }
 
 // A date or "?" as text: the apostrophe keeps every host from reading the date
 // key as a date of its own locale.
 void PutTextCell(IDispatch* sheet, std::int64_t row, std::int64_t column, const std::string& text) {
   const AutomationObject cell = ReportCell(sheet, row, column);
-  PutValueText(cell.Get(), text.empty() ? text : "'" + text);
+  PutValueText(cell.Get(), text.empty() ? text : Joined({"'", text}));
 }
 
 WideText IndentedName(const TaskRecord& task) {
@@ -77,19 +69,19 @@ void WriteTaskEvmRow(IDispatch* sheet, const TaskRecord& task, std::int64_t row)
     const AutomationObject cell = ReportCell(sheet, row, 2);
     PutWideText(cell.Get(), "value", IndentedName(task));
   }
-  PutNumberCell(sheet, row, 3, task.budget);
-  PutNumberCell(sheet, row, 4, task.plannedValue);
-  PutNumberCell(sheet, row, 5, task.earnedValue);
-  PutNumberCell(sheet, row, 6, task.actualCost);
-  const std::string c = Cell(3, row), d = Cell(4, row), e = Cell(5, row), f = Cell(6, row), j = Cell(10, row),
-                    k = Cell(11, row);
+  PutFigure(sheet, row, 3, task.budget);
+  PutFigure(sheet, row, 4, task.plannedValue);
+  PutFigure(sheet, row, 5, task.earnedValue);
+  PutFigure(sheet, row, 6, task.actualCost);
+  const std::string c = CellName(3, row), d = CellName(4, row), e = CellName(5, row), f = CellName(6, row),
+                    j = CellName(10, row), k = CellName(11, row);
   const std::string blank = "\"\"";
-  PutFormulaCell(sheet, row, 7, "=" + e + "-" + d);
-  PutFormulaCell(sheet, row, 8, "=" + e + "-" + f);
-  PutFormulaCell(sheet, row, 9, "=" + ErrorToBlank(e + "/" + d, blank));
-  PutFormulaCell(sheet, row, 10, "=" + ErrorToBlank(e + "/" + f, blank));
-  PutFormulaCell(sheet, row, 11, "=" + ErrorToBlank(f + "+(" + c + "-" + e + ")/" + j, blank));
-  PutFormulaCell(sheet, row, 12, "=" + ErrorToBlank(k + "-" + f, blank));
+  PutReportFormula(sheet, row, 7, Joined({"=", e, "-", d}));
+  PutReportFormula(sheet, row, 8, Joined({"=", e, "-", f}));
+  PutReportFormula(sheet, row, 9, Joined({"=", ErrorToBlank(Joined({e, "/", d}), blank)}));
+  PutReportFormula(sheet, row, 10, Joined({"=", ErrorToBlank(Joined({e, "/", f}), blank)}));
+  PutReportFormula(sheet, row, 11, Joined({"=", ErrorToBlank(Joined({f, "+(", c, "-", e, ")/", j}), blank)}));
+  PutReportFormula(sheet, row, 12, Joined({"=", ErrorToBlank(Joined({k, "-", f}), blank)}));
   PutTextCell(sheet, row, 13, FormatDateKey(task.plannedEnd));
   const std::int64_t dur = ParseLeadingInteger(task.durationText);
   const std::string projected = ProjectedEndText(dur, task.costIndex, task.actualStart);

@@ -17,7 +17,7 @@ std::int64_t WriteWorkloadHeadings(IDispatch* sheet, const PeriodKeys& periods) 
   std::int64_t column = 2;
   for (const std::string& key : periods.keys) {
     const AutomationObject cell = ReportCell(sheet, 2, ++column);
-    PutValueText(cell.Get(), "'" + key);
+    PutValueText(cell.Get(), Joined({"'", key}));
   }
   return column;
 }
@@ -31,16 +31,14 @@ void WriteWorkloadRow(IDispatch* sheet, const ResourceLoad& resource, const Work
   for (std::size_t j = 0; j < run.periods.keys.size(); ++j) {
     const double load =
         PeriodLoad(resource, PeriodStart(run.periods, j, start), NextPeriodStart(run.periods, j, run.last));
-    const AutomationObject cell = ReportCell(sheet, row, static_cast<std::int64_t>(j) + 3);
-    PutValueNumber(cell.Get(), FourDecimalNumber(load));
+    PutReportNumber(sheet, row, static_cast<std::int64_t>(j) + 3, FourDecimalNumber(load));
   }
 }
 
 void WriteWorkloadTotals(IDispatch* sheet, std::int64_t row, std::int64_t lastColumn) {
   for (std::int64_t column = 3; column <= lastColumn; ++column) {
     const std::string x = ColumnLetters(column);
-    const AutomationObject cell = ReportCell(sheet, row, column);
-    PutFormula(cell.Get(), "=SUM(" + x + "3:" + x + FormatInteger(row - 1) + ")");
+    PutReportFormula(sheet, row, column, Joined({"=SUM(", x, "3:", x, FormatInteger(row - 1), ")"}));
   }
 }
 

@@ -238,3 +238,20 @@ TEST(PeriodReports, MorePeriodsThanASheetHasColumnsAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// Before any export has read the settings, the reports work on empty ones: they write
+// their sheets and leave nothing behind.
+TEST(PeriodReports, BeforeAnyLoadingExportTheReportsWorkOnEmptySettings) {
+  PlanSession s(FiveWeeks().Take(), kToday);
+  EXPECT_EQ(kvEVMByTask(), 0);
+  kvEVMByProject(2, 1);
+  kvWorkload(3, 0);
+  EXPECT_TRUE(s.boxes.empty());
+  for (const char* name : {"EVM0_20261201", "EVM2_20261201", "Workload3"}) EXPECT_TRUE(ReportSheet(s, name)) << name;
+  EXPECT_EQ(ChartCount(*ReportSheet(s, "EVM2_20261201")), 2);
+  EXPECT_EQ(s.Close(), 0);
+}
+
+}  // namespace
