@@ -25,6 +25,13 @@ ExportCall OneInteger(std::string argument, std::string summary, void (*run)(int
           }};
 }
 
+ExportCall TwoIntegers(std::string arguments, std::string summary, void (*run)(int32_t, int32_t)) {
+  return {ArgumentKind::TwoIntegers, std::move(arguments), std::move(summary), [run](const Integers& n, IDispatch*) {
+            run(n.at(0), n.at(1));
+            return std::string();
+          }};
+}
+
 // Each entry calls its export with the arguments the command line gave.
 const Table& Exports() {
   static const Table table = {
@@ -43,6 +50,16 @@ const Table& Exports() {
       {"kvWBSReschedule", NoArguments("lay out the unstarted leaf tasks per resource and redraw the chart",
                                       [] { kvWBSReschedule(); })},
       {"kvDrawProgressLines", NoArguments("draw today's progress line over the chart", [] { kvDrawProgressLines(); })},
+      {"kvEVMByTask", {ArgumentKind::None, "", "write the earned-value report of every task on the sheet EVM0_<date>",
+                       [](const Integers&, IDispatch*) { return std::to_string(kvEVMByTask()); }}},
+      {"kvEVMByProject", TwoIntegers("KIND,STEP",
+                                     "write the project's earned value by period (KIND 1 days of STEP, 2 weeks, "
+                                     "3 months) with its charts on the sheet EVM<KIND>_<date>",
+                                     [](int32_t kind, int32_t step) { kvEVMByProject(kind, step); })},
+      {"kvWorkload", TwoIntegers("KIND,STEP",
+                                 "write each resource's load by period (KIND as for kvEVMByProject) with a chart on "
+                                 "the sheet Workload<KIND>",
+                                 [](int32_t kind, int32_t step) { kvWorkload(kind, step); })},
   };
   return table;
 }

@@ -4,6 +4,7 @@
 // object was deleted fails its calls instead of touching freed memory.
 
 #include <memory>
+#include <vector>
 
 #include "platform/com.h"
 #include "platform/com_ref.h"
@@ -41,6 +42,8 @@ DispatchRef NewSheetObject(ContextRef context, const std::shared_ptr<Sheet>& she
 DispatchRef NewWorksheetObject(ContextRef context, SheetWeak sheet);
 DispatchRef NewRangeObject(ContextRef context, SheetWeak sheet, const RangeRef& range,
                           RangeView view = RangeView::Cells);
+// A range of several areas of one sheet (a Range when there is only one).
+DispatchRef NewRangeAreasObject(ContextRef context, SheetWeak sheet, std::vector<RangeRef> areas);
 DispatchRef NewShapesObject(ContextRef context, SheetWeak sheet);
 DispatchRef NewShapeObject(ContextRef context, SheetWeak sheet, std::weak_ptr<Shape> shape);
 DispatchRef NewFreeformBuilder(ContextRef context, SheetWeak sheet, int editingType, double x, double y);
@@ -93,8 +96,12 @@ void RaiseSelectionChange(const ContextRef& context, const LiveWorksheet& sheet,
 
 // Pastes the pending Copy or Cut with the top-left corner at the range (Worksheet.Paste).
 Status PasteOnSheet(const ContextRef& context, const SheetWeak& sheet, const RangeRef& at, Call& call);
-// The sheet and rectangle of a Range adapter of this host; false for anything else.
+// The sheet and rectangle of a Range adapter of this host; false for anything else (also a
+// range of several areas).
 bool RangeOf(IUnknown* object, SheetWeak* sheet, RangeRef* range);
+// The sheet and areas of a Range adapter of this host, of one area or several; false for
+// anything else.
+bool AreasOf(IUnknown* object, SheetWeak* sheet, std::vector<RangeRef>* areas);
 
 // The sheet of a Worksheet adapter of this host; false for anything else.
 bool SheetOf(IUnknown* object, SheetWeak* sheet);

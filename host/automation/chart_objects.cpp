@@ -1,7 +1,9 @@
 // Chart (on a chart sheet or embedded in a chart shape), its title and its axes.
 // Location(2, name) moves a chart sheet's chart onto a worksheet as a chart shape.
 
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "host/automation/adapters.h"
 #include "host/automation/variant_values.h"
@@ -27,28 +29,41 @@ std::string Qualified(const std::string& sheet, const RangeRef& range) {
   return name + "!" + FormatRangeRef(range, true);
 }
 
-// Series of a source range: the first row (columns) or column (rows) names the series, the
-// first column (row) holds the categories, when the range has room for them.
-std::vector<ChartSeries> SeriesOf(const Worksheet& ws, const RangeRef& r, int plotBy) {
+// The lines of a source, one per column (rows) of each area in order; the areas of a source
+// of several must span the same rows (columns) so that their lines are as long.
+std::optional<std::vector<RangeRef>> LinesOf(const std::vector<RangeRef>& areas, bool byColumns) {
+  std::vector<RangeRef> lines;
+  for (const RangeRef& r : areas) {
+    const RangeRef& first = areas.front();
+    if (byColumns ? (r.firstRow != first.firstRow || r.lastRow != first.lastRow)
+                  : (r.firstCol != first.firstCol || r.lastCol != first.lastCol))
+      return std::nullopt;
+    if (byColumns)
+      for (int c = r.firstCol; c <= r.lastCol; ++c) lines.push_back({r.firstRow, c, r.lastRow, c});
+    else
+      for (int row = r.firstRow; row <= r.lastRow; ++row) lines.push_back({row, r.firstCol, row, r.lastCol});
+  }
+  return lines;
+}
+
+// Series of a source: the first item of each line names its series and the first line holds
+// the categories, when the source has room for them (two lines and two items at least).
+std::vector<ChartSeries> SeriesOf(const Worksheet& ws, const std::vector<RangeRef>& lines, bool byColumns) {
   std::vector<ChartSeries> out;
-  const bool byColumns = plotBy != kPlotByRows;
-  const int lines = byColumns ? r.ColumnCount() : r.RowCount();
-  const int length = byColumns ? r.RowCount() : r.ColumnCount();
-  const bool labelled = lines >= 2 && length >= 2;
-  const int firstLine = labelled ? 1 : 0, firstItem = labelled ? 1 : 0;
-  auto span = [&](int line, int fromItem, int toItem) {
-    return byColumns ? RangeRef{r.firstRow + fromItem, r.firstCol + line, r.firstRow + toItem, r.firstCol + line}
-                     : RangeRef{r.firstRow + line, r.firstCol + fromItem, r.firstRow + line, r.firstCol + toItem};
+  const int length = byColumns ? lines.front().RowCount() : lines.front().ColumnCount();
+  const bool labelled = lines.size() >= 2 && length >= 2;
+  auto items = [&](const RangeRef& line, int from) {
+    return byColumns ? RangeRef{line.firstRow + from, line.firstCol, line.lastRow, line.lastCol}
+                     : RangeRef{line.firstRow, line.firstCol + from, line.lastRow, line.lastCol};
   };
-  for (int line = firstLine; line < lines; ++line) {
+  for (std::size_t i = labelled ? 1 : 0; i < lines.size(); ++i) {
     ChartSeries s;
     if (labelled) {
-      const RangeRef head = span(line, 0, 0);
-      const CellValue v = ws.Value(head.firstRow, head.firstCol);
+      const CellValue v = ws.Value(lines[i].firstRow, lines[i].firstCol);
       s.name = v.IsText() ? v.text : v.IsNumber() ? std::to_string(v.number) : std::string();
-      s.categories = Qualified(ws.Name(), span(0, firstItem, length - 1));
+      s.categories = Qualified(ws.Name(), items(lines.front(), 1));
     }
-    s.values = Qualified(ws.Name(), span(line, firstItem, length - 1));
+    s.values = Qualified(ws.Name(), items(lines[i], labelled ? 1 : 0));
     out.push_back(std::move(s));
   }
   return out;
@@ -152,20 +167,27 @@ class ChartObject : public Adapter<ChartObject> {
     Chart().chartType = *v;
     return Ok();
   }
-  // SetSourceData(range, plotBy).
+  // SetSourceData(range, plotBy): a range of one area or of several.
   Status SetSourceData(Call& call) {
     SheetWeak sheet;
-    RangeRef range;
+    std::vector<RangeRef> areas;
     DispatchObject* source = call.Object(0);
-    if (!source || !RangeOf(source, &sheet, &range)) return Fail("SetSourceData method of Chart class failed");
+    if (!source || !AreasOf(source, &sheet, &areas) || areas.empty())
+      return Fail("SetSourceData method of Chart class failed");
     auto ws = LockWorksheet(sheet);
     if (!ws) return Deleted("Range");
     const int plotBy = call.Int(1).value_or(kPlotByColumns);
     if (plotBy != kPlotByRows && plotBy != kPlotByColumns) return Fail("SetSourceData method of Chart class failed");
+    const auto lines = LinesOf(areas, plotBy == kPlotByColumns);
+    if (!lines) return Fail("SetSourceData method of Chart class failed: the areas of the source do not line up");
     host::Chart& chart = Chart();
-    chart.source = Qualified(ws->Name(), range);
+    chart.source.clear();
+    for (const RangeRef& area : areas) {
+      if (!chart.source.empty()) chart.source += ',';
+      chart.source.append(Qualified(ws->Name(), area));
+    }
     chart.plotBy = plotBy;
-    chart.series = SeriesOf(*ws.sheet, range, plotBy);
+    chart.series = SeriesOf(*ws.sheet, *lines, plotBy == kPlotByColumns);
     return Ok();
   }
   Status GetHasTitle(Call& call) {

@@ -2,7 +2,6 @@
 // formats and the row operations.
 
 #include <cmath>
-#include <map>
 #include <span>
 
 #include "host/automation/adapters.h"
@@ -11,6 +10,7 @@
 #include "host/automation/range_style_access.h"
 #include "host/automation/variant_values.h"
 #include "host/model/cell_text_input.h"
+#include "host/model/column_fit.h"
 #include "host/model/range_transfer.h"
 #include "host/model/row_operations.h"
 #include "host/model/workbook.h"
@@ -235,20 +235,13 @@ class RangeObject : public Adapter<RangeObject> {
     for (int c = range_.firstCol; c <= range_.lastCol; ++c) ws->SetColumnWidth(c, PointsFromCharacters(*characters));
     return Ok();
   }
+  // Columns fitted to their widest shown text in the host's text metrics.
   Status AutoFit(Call& call) {
     auto ws = LockWorksheet(sheet_);
     if (!ws) return Deleted("Range");
     if (!range_.IsWholeColumns()) return Fail("AutoFit method of Range class failed");
-    std::map<int, double> widest;
-    for (const auto& [key, cell] : ws->Cells()) {
-      const int c = Worksheet::KeyColumn(key);
-      if (c < range_.firstCol || c > range_.lastCol || !cell.HasContent()) continue;
-      const std::string text = FormatCellValue(ws->Value(Worksheet::KeyRow(key), c), cell.style.numberFormat);
-      // An estimate of the text's width: about half the font size per character plus padding.
-      const double points = static_cast<double>(text.size()) * cell.style.font.size * 0.55 + 3.75;
-      widest[c] = std::max(widest[c], points);
-    }
-    for (const auto& [c, points] : widest) ws->SetColumnWidth(c, points);
+    FitColumnsToText(*ws.sheet, range_.firstCol, range_.lastCol);
+    SetBool(call.Result(), true);
     return Ok();
   }
 

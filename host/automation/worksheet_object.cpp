@@ -63,6 +63,10 @@ class WorksheetObject : public Adapter<WorksheetObject> {
   Status GetRange(Call& call) {
     auto ws = LockWorksheet(sheet_);
     if (!ws) return Deleted("Worksheet");
+    if (!call.Has(1) && call.Has(0) && call.Arg(0).vt == VT_BSTR) {
+      const std::string text = call.Text(0).value_or("");
+      if (text.find(',') != std::string::npos) return Areas(call, text, ws);
+    }
     const auto a = Corner(call, 0, ws);
     const auto b = call.Has(1) ? Corner(call, 1, ws) : a;
     if (!a || !b) return Fail("Method 'Range' of object '_Worksheet' failed");
@@ -151,6 +155,20 @@ class WorksheetObject : public Adapter<WorksheetObject> {
     const auto resolved = Context().Book().ResolveReference(*text, ws.sheet);
     if (!resolved || resolved->sheet != ws.sheet) return std::nullopt;
     return resolved->range;
+  }
+
+  // "B5:B10,H5:I10": every area a reference of this sheet.
+  Status Areas(Call& call, const std::string& text, const LiveWorksheet& ws) {
+    std::vector<RangeRef> areas;
+    for (std::size_t start = 0; start <= text.size();) {
+      std::size_t comma = text.find(',', start);
+      if (comma == std::string::npos) comma = text.size();
+      const auto resolved = Context().Book().ResolveReference(std::string_view(text).substr(start, comma - start), ws.sheet);
+      if (!resolved || resolved->sheet != ws.sheet) return Fail("Method 'Range' of object '_Worksheet' failed");
+      areas.push_back(resolved->range);
+      start = comma + 1;
+    }
+    return ReturnObject(call, NewRangeAreasObject(SharedContext(), sheet_, std::move(areas)));
   }
 
   Status Lines(Call& call, RangeView view) {

@@ -38,6 +38,31 @@ std::vector<CopiedCell> Snapshot(const Worksheet& from, const RangeRef& range, i
   return out;
 }
 
+// The source's conditional formats over the copied range, cut to it and moved with the
+// cells; their formulas shift as the cells' formulas do.
+std::vector<ConditionalFormat> CopiedConditionalFormats(const Worksheet& from, const RangeRef& range, int rowDelta,
+                                                        int colDelta) {
+  std::vector<ConditionalFormat> out;
+  for (const ConditionalFormat& f : from.ConditionalFormats()) {
+    if (!f.range.Intersects(range)) continue;
+    ConditionalFormat copy = f;
+    copy.range = {std::max(f.range.firstRow, range.firstRow) + rowDelta,
+                  std::max(f.range.firstCol, range.firstCol) + colDelta,
+                  std::min({f.range.lastRow, range.lastRow, kMaxRows - rowDelta}) + rowDelta,
+                  std::min({f.range.lastCol, range.lastCol, kMaxColumns - colDelta}) + colDelta};
+    if (copy.range.lastRow < copy.range.firstRow || copy.range.lastCol < copy.range.firstCol) continue;
+    auto shifted = [&](const std::string& text) {
+      if (text.empty()) return text;
+      std::string moved = formula::ShiftRelative("=" + text, rowDelta, colDelta);
+      return moved.empty() || moved.front() != '=' ? moved : moved.substr(1);
+    };
+    copy.formula1 = shifted(f.formula1);
+    copy.formula2 = shifted(f.formula2);
+    out.push_back(std::move(copy));
+  }
+  return out;
+}
+
 }  // namespace
 
 bool CopyRange(const Worksheet& from, const RangeRef& range, Worksheet& to, int row, int col,
@@ -45,11 +70,13 @@ bool CopyRange(const Worksheet& from, const RangeRef& range, Worksheet& to, int 
   if (!Worksheet::InSheet(row, col)) return false;
   const int rowDelta = row - range.firstRow, colDelta = col - range.firstCol;
   std::vector<CopiedCell> copied = Snapshot(from, range, rowDelta, colDelta, kind);
+  const bool formats = kind == PasteKind::All || kind == PasteKind::Formats;
+  std::vector<ConditionalFormat> conditions;
+  if (formats) conditions = CopiedConditionalFormats(from, range, rowDelta, colDelta);
 
   RangeRef target{row, col, std::min(kMaxRows, row + range.RowCount() - 1),
                   std::min(kMaxColumns, col + range.ColumnCount() - 1)};
   const bool contents = kind != PasteKind::Formats;
-  const bool formats = kind == PasteKind::All || kind == PasteKind::Formats;
   if (contents) to.ClearContents(target);
   if (formats) to.ClearFormats(target);
 
@@ -59,6 +86,7 @@ bool CopyRange(const Worksheet& from, const RangeRef& range, Worksheet& to, int 
     if (formats) to.SetStyle(r, k, c.style);
     if (contents && (!c.formula.empty() || !c.value.IsEmpty())) to.SetInput(r, k, c.value, c.formula);
   }
+  for (ConditionalFormat& f : conditions) to.ConditionalFormats().push_back(std::move(f));
   to.Parent().BumpGeneration();
   return true;
 }

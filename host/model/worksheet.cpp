@@ -141,6 +141,7 @@ void Worksheet::ClearFormats(const RangeRef& range) {
     c.style = CellStyle{};
     EraseIfBlank(key);
   });
+  RemoveConditionalFormatsWithin(range);
 }
 
 void Worksheet::Clear(const RangeRef& range) {
@@ -148,6 +149,7 @@ void Worksheet::Clear(const RangeRef& range) {
     c = Cell{};
     EraseIfBlank(key);
   });
+  RemoveConditionalFormatsWithin(range);
   Touched();
 }
 
@@ -161,6 +163,14 @@ int Worksheet::DeleteConditionalFormats(const RangeRef& range) {
   auto before = conditionalFormats_.size();
   std::erase_if(conditionalFormats_,
                 [&](const ConditionalFormat& f) { return f.range.Intersects(range); });
+  return static_cast<int>(before - conditionalFormats_.size());
+}
+
+int Worksheet::RemoveConditionalFormatsWithin(const RangeRef& range) {
+  auto before = conditionalFormats_.size();
+  std::erase_if(conditionalFormats_, [&](const ConditionalFormat& f) {
+    return range.Contains(f.range.firstRow, f.range.firstCol) && range.Contains(f.range.lastRow, f.range.lastCol);
+  });
   return static_cast<int>(before - conditionalFormats_.size());
 }
 

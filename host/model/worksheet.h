@@ -56,6 +56,8 @@ class Worksheet : public Sheet {
   bool SetStyle(int row, int col, const CellStyle& style);
 
   void ClearContents(const RangeRef& range);  // values and formulas; styles stay
+  // Styles, and the conditional formats that lie wholly inside the range (one that reaches
+  // beyond it stays whole).
   void ClearFormats(const RangeRef& range);
   void Clear(const RangeRef& range);          // contents and formats
 
@@ -85,6 +87,8 @@ class Worksheet : public Sheet {
   const std::vector<ConditionalFormat>& ConditionalFormats() const { return conditionalFormats_; }
   // Removes the conditional formats that touch the range; returns how many.
   int DeleteConditionalFormats(const RangeRef& range);
+  // Removes the conditional formats lying wholly inside the range; returns how many.
+  int RemoveConditionalFormatsWithin(const RangeRef& range);
   DefinedNames& Names() { return names_; }
   const DefinedNames& Names() const { return names_; }
 

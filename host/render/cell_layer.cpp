@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "host/model/color_palette.h"
+#include "host/model/column_fit.h"
 #include "host/render/conditional_style.h"
 #include "host/render/svg_text.h"
-#include "host/render/text_metrics.h"
+#include "host/values/text_metrics.h"
 #include "host/values/number_format.h"
 
 namespace korvat::host::render {
 namespace {
 
 constexpr double kTextPadding = 2.25;      // from the cell edge to the text's anchor (3 pixels)
-constexpr double kCellTextInsets = 3.75;   // the host's room for a cell's text: its width less 5 pixels
 constexpr int kHAlignLeft = -4131, kHAlignCenter = -4108, kHAlignRight = -4152;
 constexpr int kHAlignCenterAcross = 7, kHAlignDistributed = -4117;
 constexpr int kVAlignTop = -4160, kVAlignCenter = -4108;
@@ -199,6 +199,9 @@ void WriteText(const TextCell& t, Span flow, const std::vector<VisibleColumn>& c
   if (font.size != 11.0) out += " font-size=\"" + Num(font.size) + '"';
   if (font.bold) out += " font-weight=\"bold\"";
   if (font.italic) out += " font-style=\"italic\"";
+  // Blanks the page would collapse (leading, trailing or repeated) stay, as the host shows them.
+  if (t.text.front() == ' ' || t.text.back() == ' ' || t.text.find("  ") != std::string::npos)
+    out += " xml:space=\"preserve\"";
   int color = FontColor(font);
   if (color != 0) out += " fill=\"" + ColorText(color) + '"';
   out += '>' + EscapeXml(t.text) + "</text>";

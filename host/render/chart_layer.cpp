@@ -7,7 +7,7 @@
 #include "host/model/workbook.h"
 #include "host/values/number_format.h"
 #include "host/render/svg_text.h"
-#include "host/render/text_metrics.h"
+#include "host/values/text_metrics.h"
 
 namespace korvat::host::render {
 namespace {

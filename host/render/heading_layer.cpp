@@ -2,7 +2,7 @@
 
 #include "host/model/cell_address.h"
 #include "host/render/svg_text.h"
-#include "host/render/text_metrics.h"
+#include "host/values/text_metrics.h"
 
 namespace korvat::host::render {
 namespace {

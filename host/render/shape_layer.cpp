@@ -9,7 +9,7 @@
 #include "host/model/color_palette.h"
 #include "host/render/preset_geometry.h"
 #include "host/render/svg_text.h"
-#include "host/render/text_metrics.h"
+#include "host/values/text_metrics.h"
 
 namespace korvat::host::render {
 namespace {

@@ -39,4 +39,9 @@ KV_API void KV_CALL kvDrawGanntChart(int32_t barStyle);
 KV_API void KV_CALL kvWBSReschedule(void);
 KV_API void KV_CALL kvDrawProgressLines(void);
 
+/* The reports */
+KV_API intptr_t KV_CALL kvEVMByTask(void);
+KV_API void KV_CALL kvEVMByProject(int32_t kind, int32_t step);
+KV_API void KV_CALL kvWorkload(int32_t kind, int32_t step);
+
 }

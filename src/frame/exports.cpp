@@ -17,6 +17,10 @@
 #include "gantt/gantt_chart.h"
 #include "gantt/progress_line.h"
 #include "gantt/row_finishing.h"
+#include "reports/period_choice.h"
+#include "reports/project_evm_report.h"
+#include "reports/task_evm_report.h"
+#include "reports/workload_report.h"
 #include "wbs/resource_list.h"
 #include "wbs/row_filter.h"
 #include "wbs/task_reading.h"
@@ -150,6 +154,33 @@ KV_API void KV_CALL kvWBSReschedule(void) {
 
 KV_API void KV_CALL kvDrawProgressLines(void) {
   WithBoundPlan([](BoundPlan& plan) { DrawProgressLine(plan); });
+}
+
+KV_API intptr_t KV_CALL kvEVMByTask(void) {
+  return WithBoundPlan(intptr_t{0}, [](BoundPlan& plan) {
+    RunTaskEvmReport(plan);
+    return intptr_t{0};
+  });
+}
+
+KV_API void KV_CALL kvEVMByProject(int32_t kind, int32_t step) {
+  WithBoundPlan([kind, step](BoundPlan& plan) {
+    if (!AcceptPeriodChoice(kind, step)) return;
+    ProjectEvmRun run;
+    CollectProjectEvm(plan, kind, step, run);
+    if (!AcceptPeriodCount(run.periods)) return;
+    WriteProjectEvm(plan, run);
+  });
+}
+
+KV_API void KV_CALL kvWorkload(int32_t kind, int32_t step) {
+  WithBoundPlan([kind, step](BoundPlan& plan) {
+    if (!AcceptPeriodChoice(kind, step)) return;
+    WorkloadRun run;
+    CollectWorkload(plan, kind, step, run);
+    if (!AcceptPeriodCount(run.periods)) return;
+    WriteWorkloadReport(plan, run);
+  });
 }
 
 }  // extern "C"

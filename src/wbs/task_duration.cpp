@@ -7,13 +7,18 @@
 
 namespace korvat {
 
+std::int64_t PlannedSpanDays(const TaskRecord& task) {
+  if (task.plannedStart == 0.0 || task.plannedEnd == 0.0) return 0;
+  const std::int64_t days =
+      CountDaysInclusive(WholeDays(task.plannedStart + kTimeGuard), WholeDays(task.plannedEnd - kTimeGuard));
+  return days < 1 ? 1 : days;
+}
+
 std::string DurationTextOf(const BoundPlan& plan, const TaskRecord& task) {
   const WbsSettings& s = plan.wbsSettings;
   if (s.durationColNo > 0) return WbsRangeText(plan, s.durationColText, task.row);
-  if (task.plannedStart == 0.0 || task.plannedEnd == 0.0) return {};
-  const std::int64_t days =
-      CountDaysInclusive(WholeDays(task.plannedStart + kTimeGuard), WholeDays(task.plannedEnd - kTimeGuard));
-  return FormatInteger(days < 1 ? 1 : days);
+  const std::int64_t days = PlannedSpanDays(task);
+  return days == 0 ? std::string() : FormatInteger(days);
 }
 
 }  // namespace korvat

@@ -107,14 +107,17 @@ double PlanTimeAt(const BoundPlan& plan, const TaskRecord& task, std::string_vie
 }
 
 void MakeAbsolute(double& value, const CalendarDay& day) {
-  if (value == 0.0) return;
-  // A time before the window opens lies after midnight; 24:00 and later already do.
-  const bool afterMidnight = value < 1.0 && HourOf(value) < HourOf(day.windowStart);
-  value += day.date;
-  if (afterMidnight) value += 1.0;
+  if (value != 0.0) value = TimeOnDay(value, day);
 }
 
 }  // namespace
+
+double TimeOnDay(double timeOfDay, const CalendarDay& day) {
+  // A time before the window opens lies after midnight; 24:00 and later already do.
+  const bool afterMidnight = timeOfDay < 1.0 && HourOf(timeOfDay) < HourOf(day.windowStart);
+  const double value = timeOfDay + day.date;
+  return afterMidnight ? value + 1.0 : value;
+}
 
 bool IsTaskRow(const BoundPlan& plan, std::int64_t row) {
   const WbsSettings& s = plan.wbsSettings;

@@ -9,6 +9,11 @@ For a filtered plan, --absent-color names colours that only the hidden rows' sha
 (none of their pixels may show), and --hidden-row-shapes names the prefixes of the shapes
 drawn for a row (GanntBar12A, TaskStatus12): the workbook must hold such shapes for its
 hidden rows, and the page must draw none of them.
+
+For report sheets, --report-sheet NAME:CHARTS (repeatable) renders just those sheets and
+checks each one on its own tab: its screenshot is not blank, the page draws exactly CHARTS
+embedded charts on it, each with a line for every series, and the first series' colour
+shows where it has charts. --bar-color may then be left out.
 """
 import argparse
 import json
@@ -123,6 +128,84 @@ def drawn_shapes(dom):
     return set(re.findall(r'data-shape="([^"]*)"', dom))
 
 
+SERIES_COLOUR = "#4472c4"  # the renderer's first series colour
+
+
+def sheet_sections(dom):
+    """The sheet sections of a page by their sheet names, in order."""
+    sections = {}
+    for m in re.finditer(r'<section class="sheet" id="([^"]+)" data-name="([^"]*)"', dom):
+        end = dom.find("</section>", m.end())
+        sections[m.group(2)] = (m.group(1), dom[m.end():end])
+    return sections
+
+
+def chart_problems(name, body, expected):
+    """What is wrong with the charts of one sheet's section."""
+    problems = []
+    charts = body.split('<g class="chart">')[1:]
+    if len(charts) != expected:
+        problems.append("%s draws %d charts, expected %d" % (name, len(charts), expected))
+    for i, chart in enumerate(charts, 1):
+        series = re.findall(r'<g class="series" data-series="([^"]*)">(.*?)</g>', chart)
+        if not series:
+            problems.append("%s chart %d has no series" % (name, i))
+        for title, group in series:
+            path = re.search(r'<path[^>]* d="([^"]*)"', group)
+            if not path or "L" not in path.group(1):
+                problems.append("%s chart %d: series %r draws no line" % (name, i, title))
+    return problems
+
+
+def check_report_sheets(args, work):
+    """Renders the report sheets and checks each on its tab; returns the failures."""
+    wanted = []
+    for spec in args.report_sheet:
+        name, _, charts = spec.rpartition(":")
+        wanted.append((name, int(charts)))
+    page = os.path.join(work, "reports.html")
+    render = [args.korvat, "render", args.workbook, "-o", page]
+    for name, _ in wanted:
+        render += ["--sheet", name]
+    code, out, err = run(render, 120)
+    if code != 0:
+        return ["render of the report sheets failed: " + err]
+    profile = os.path.join(work, "profile-reports-dom")
+    code, dom, dom_log = run(chromium_args(args.chromium, profile) + ["--dump-dom", "file://" + page], 180)
+    if code != 0:
+        return ["chromium --dump-dom of the report sheets failed (%d):\n%s" % (code, dom_log[-4000:])]
+    failures = []
+    errors = script_errors(dom_log)
+    if errors:
+        failures.append("the report page raised script errors:\n  " + "\n  ".join(errors))
+    sections = sheet_sections(dom)
+    for name, charts in wanted:
+        if name not in sections:
+            failures.append("the page has no sheet %s" % name)
+            continue
+        section_id, body = sections[name]
+        failures += chart_problems(name, body, charts)
+        shot = os.path.join(work, "report-%s.png" % section_id)
+        profile = os.path.join(work, "profile-" + section_id)
+        code, out, shot_log = run(chromium_args(args.chromium, profile) +
+                                  ["--screenshot=" + shot, "--window-size=" + args.window_size,
+                                   "file://" + page + "#" + section_id], 180)
+        if code != 0 or not os.path.isfile(shot):
+            failures.append("chromium screenshot of %s failed (%d):\n%s" % (name, code, shot_log[-4000:]))
+            continue
+        failures += ["%s: %s" % (name, e) for e in script_errors(shot_log)]
+        png = read_png(shot)
+        series, distinct = count_colours(png, colour(SERIES_COLOUR), 6)
+        print("%s: %d charts expected, %d pixels of the first series' colour, %d distinct colours"
+              % (name, charts, series, distinct))
+        if distinct < 4:
+            failures.append("the screenshot of %s is blank (%d distinct colours)" % (name, distinct))
+        if charts and series < args.min_series_pixels:
+            failures.append("%s: the charts' lines do not show (%d pixels of %s, expected at least %d)"
+                            % (name, series, SERIES_COLOUR, args.min_series_pixels))
+    return failures
+
+
 def colour(text):
     return tuple(int(text.lstrip("#")[i:i + 2], 16) for i in (0, 2, 4))
 
@@ -132,20 +215,28 @@ def main():
     parser.add_argument("--korvat", required=True, help="the korvat command")
     parser.add_argument("--window-size", default="1400,900", help="browser window WIDTH,HEIGHT")
     parser.add_argument("--workbook", required=True)
-    parser.add_argument("--bar-color", required=True, help="#rrggbb of the bars")
+    parser.add_argument("--bar-color", help="#rrggbb of the bars")
     parser.add_argument("--min-bar-pixels", type=int, default=2000)
     parser.add_argument("--absent-color", action="append", default=[], help="#rrggbb that must not show")
     parser.add_argument("--hidden-row-shapes", help="comma-separated name prefixes of a row's shapes")
+    parser.add_argument("--report-sheet", action="append", default=[], help="NAME:CHARTS of a report sheet")
+    parser.add_argument("--min-series-pixels", type=int, default=150)
     parser.add_argument("--chromium", default="/usr/bin/chromium")
     args = parser.parse_args()
+    if not args.bar_color and not args.report_sheet:
+        parser.error("give --bar-color, --report-sheet or both")
 
     if not (os.path.isfile(args.chromium) and os.access(args.chromium, os.X_OK)):
         print("skipped: %s is not installed" % args.chromium)
         return SKIP
-    wanted = colour(args.bar_color)
-
     work = tempfile.mkdtemp(prefix="korvat-browser-")
     try:
+        if not args.bar_color:
+            failures = check_report_sheets(args, work)
+            for f in failures:
+                print("FAIL:", f)
+            return 1 if failures else 0
+        wanted = colour(args.bar_color)
         page = os.path.join(work, "page.html")
         code, out, err = run([args.korvat, "render", args.workbook, "-o", page], 120)
         if code != 0:
@@ -193,6 +284,8 @@ def main():
                 failures.append("the workbook has no shapes on hidden rows to check (is the plan filtered?)")
             if drawn:
                 failures.append("shapes of hidden rows are drawn: " + ", ".join(drawn[:10]))
+        if args.report_sheet:
+            failures += check_report_sheets(args, work)
         for f in failures:
             print("FAIL:", f)
         if failures and os.environ.get("KORVAT_KEEP_BROWSER_OUTPUT"):

@@ -215,6 +215,35 @@ PlanWorkbook& PlanWorkbook::LabelFont(const std::string& name, double size) {
   return *this;
 }
 
+PlanWorkbook& PlanWorkbook::Caption(const std::string& key, const std::string& caption) {
+  if (!dictionary_) {
+    dictionary_ = book_->AddWorksheet("Dictionary");
+    dictionary_->codeName = "wsDictionary";
+    dictionary_->SetValue(2, 2, CellValue::Text("Key"));
+    dictionary_->SetValue(2, 3, CellValue::Text("Caption"));
+  }
+  const int row = nextCaptionRow_++;
+  dictionary_->SetValue(row, 2, CellValue::Text(key));
+  if (!caption.empty()) dictionary_->SetValue(row, 3, CellValue::Text(caption));
+  return *this;
+}
+
+PlanWorkbook& PlanWorkbook::ReportCaptions() {
+  const std::pair<const char*, const char*> captions[] = {
+      {"BAC", "Budget"}, {"PV", "Planned value"}, {"EV", "Earned value"}, {"AC", "Actual cost"},
+      {"SV", "Schedule variance"}, {"CV", "Cost variance"}, {"SPI", "SPI"}, {"CPI", "CPI"},
+      {"EAC", "Estimate at completion"}, {"ETC", "Estimate to complete"}, {"ENDDATEORG", "Planned end"},
+      {"ENDDATECHGTO", "Projected end"}, {"EVMRPT", "EVM report \\*"}, {"WLRPT", "Workload report"}};
+  for (const auto& [key, caption] : captions) Caption(key, caption);
+  return *this;
+}
+
+PlanWorkbook& PlanWorkbook::LoadColumns() {
+  Setting("WSLoadBlockCol", "V");
+  Setting("WSDayCountCol", "W");
+  return *this;
+}
+
 PlanWorkbook& PlanWorkbook::Day(double date, double windowStart, double windowEnd) {
   const int row = nextDayRow_++;
   calendar_->SetValue(row, 2, CellValue::Number(date));
@@ -245,7 +274,10 @@ int PlanWorkbook::Task(const TaskRow& t) {
   const double dates[] = {t.plannedStart, t.plannedEnd, t.actualStart, t.actualEnd};
   for (int i = 0; i < 4; ++i)
     if (dates[i] != 0) wbs_->SetValue(row, 16 + i, CellValue::Number(dates[i]));
+  Put(*wbs_, row, 15, t.ac);
   Put(*wbs_, row, 20, t.percent);
+  Put(*wbs_, row, 22, t.load);
+  Put(*wbs_, row, 23, t.days);
   if (!t.predecessors.empty()) wbs_->SetValue(row, 21, CellValue::Text(t.predecessors));
   wbs_->MutableStyle(row, layout_.lastColumn)->border(host::Edge::Right).lineStyle = 1;
   return row;

@@ -7,7 +7,7 @@
 // WBS columns: A WBS number, B..K task names by level, L type, M resource, N
 // planned minutes, O actual minutes, P/Q planned start/end, R/S actual
 // start/end, T percent, U predecessors; V load and W days where the layout's
-// table reaches that far. The layout says where the task rows, the table's
+// table reaches that far. A dictionary sheet is there once a caption is added. The layout says where the task rows, the table's
 // last column, the timeline and the settings lie.
 
 #include "host/model/workbook.h"
@@ -65,6 +65,9 @@ struct TaskRow {
   std::string percent;
   std::string predecessors;
   std::string type;
+  std::string ac;    // actual cost, column O
+  std::string load;  // the first resource slot's load, column V
+  std::string days;  // days of the task, column W
 };
 
 class PlanWorkbook {
@@ -87,6 +90,14 @@ class PlanWorkbook {
   PlanWorkbook& WbsShape(const std::string& name, double left, double top, double width, double height);
   // The font of the first task name cell, which the chart's labels take.
   PlanWorkbook& LabelFont(const std::string& name, double size);
+  // A row of the dictionary sheet (code name wsDictionary, made on first use): the key in
+  // column B, the caption in column C, from row 3 on.
+  PlanWorkbook& Caption(const std::string& key, const std::string& caption);
+  // Every caption the reports use, in English ("EVMRPT" is "EVM report \*").
+  PlanWorkbook& ReportCaptions();
+  // The load block from column V and the day count in column W ("WSLoadBlockCol",
+  // "WSDayCountCol").
+  PlanWorkbook& LoadColumns();
 
   Worksheet& Wbs() { return *wbs_; }
   Worksheet& Settings() { return *settings_; }
@@ -107,6 +118,8 @@ class PlanWorkbook {
   Worksheet* settings_;
   Worksheet* calendar_;
   Worksheet* resources_;
+  Worksheet* dictionary_ = nullptr;
+  int nextCaptionRow_ = 3;
   int nextTaskRow_;
   int nextDayRow_ = 3;
   int nextResourceRow_ = 4;

@@ -1,13 +1,13 @@
-#include "host/render/default_font_metrics.h"
+#include "host/values/default_font_metrics.h"
 
 #include <algorithm>
 #include <iterator>
 
-namespace korvat::host::render {
+namespace korvat::host {
 namespace {
 
 constexpr FontAdvanceRow kRows[] = {
-#include "host/render/default_font_advances.inc"
+#include "host/values/default_font_advances.inc"
 };
 
 // The rows from U+0020 to U+017F are contiguous, so those code points index the table.
@@ -34,4 +34,4 @@ const FontAdvanceRow* DefaultFontAdvanceRows(int* count) {
   return kRows;
 }
 
-}  // namespace korvat::host::render
+}  // namespace korvat::host

@@ -5,7 +5,7 @@
 // The table covers Latin, Latin-1, Latin Extended-A, Greek, Cyrillic and general punctuation;
 // default_font_advances.inc is written by make_default_font_metrics.py.
 
-namespace korvat::host::render {
+namespace korvat::host {
 
 enum class FontFace { Regular = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
 
@@ -23,4 +23,4 @@ struct FontAdvanceRow {
 };
 const FontAdvanceRow* DefaultFontAdvanceRows(int* count);
 
-}  // namespace korvat::host::render
+}  // namespace korvat::host

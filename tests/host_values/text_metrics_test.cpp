@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "host/render/default_font_metrics.h"
-#include "host/render/text_metrics.h"
+#include "host/values/default_font_metrics.h"
+#include "host/values/text_metrics.h"
 
-namespace korvat::host::render {
+namespace korvat::host {
 namespace {
 
 // The advance widths of a TrueType file by code point (Windows Unicode BMP cmap, format 4).
@@ -124,4 +124,4 @@ TEST(TextMetrics, TheHostsCellWidthsAdvanceWholePixels) {
 }
 
 }  // namespace
-}  // namespace korvat::host::render
+}  // namespace korvat::host

@@ -1,7 +1,8 @@
 #pragma once
-// Widths of text in the host's default face (default_font_metrics.h), in points, for deciding
-// where a cell's text is clipped, whether a number fits its cell, how much room chart labels
-// need and where shape text wraps. Other faces are measured as the default one.
+// Widths of text in the host's default face (default_font_metrics.h), in points: the room a
+// cell's text takes when a column is fitted to it, and, in the renderer, where a cell's text is
+// clipped, whether a number fits its cell, how much room chart labels need and where shape
+// text wraps. Other faces are measured as the default one.
 //
 // Two measures: the width the page draws (the face's advances scaled to the size, as the
 // browser lays the text out) and the width the host lays a cell's text out in at 100% zoom,
@@ -10,7 +11,7 @@
 
 #include <string_view>
 
-namespace korvat::host::render {
+namespace korvat::host {
 
 struct FontSpec {
   double size = 11.0;  // points
@@ -21,4 +22,4 @@ struct FontSpec {
 double TextWidth(std::string_view utf8, const FontSpec& font);
 double HostCellTextWidth(std::string_view utf8, const FontSpec& font);
 
-}  // namespace korvat::host::render
+}  // namespace korvat::host

@@ -1,10 +1,10 @@
-#include "host/render/text_metrics.h"
+#include "host/values/text_metrics.h"
 
 #include <cmath>
 
-#include "host/render/default_font_metrics.h"
+#include "host/values/default_font_metrics.h"
 
-namespace korvat::host::render {
+namespace korvat::host {
 namespace {
 
 constexpr double kPixelsPerPoint = 4.0 / 3.0;
@@ -70,4 +70,4 @@ double HostCellTextWidth(std::string_view utf8, const FontSpec& font) {
   return pixels / kPixelsPerPoint;
 }
 
-}  // namespace korvat::host::render
+}  // namespace korvat::host

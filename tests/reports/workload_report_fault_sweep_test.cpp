@@ -1,0 +1,14 @@
+// kvWorkload with one failing host call, for every call it makes.
+
+#include "fault_sweep.h"
+#include "korvat/korvat.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace korvat::test;
+
+TEST(WorkloadReportFaultSweep, EveryHostCall) { SweepHostFaults({"kvWorkload(1, 1)", [] { kvWorkload(1, 1); }}); }
+
+}  // namespace
