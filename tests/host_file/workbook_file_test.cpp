@@ -116,6 +116,20 @@ TEST(WorkbookFile, HandWrittenShortFormsLoadAndSaveCanonically) {
   EXPECT_EQ(WorkbookToText(*LoadWorkbookFromText(saved).workbook), saved);
 }
 
+// A cell record that ends up holding nothing (a format write the host refused half-way)
+// is left out, so the saved text loads back to itself.
+TEST(WorkbookFile, CellRecordsHoldingNothingAreNotSaved) {
+  Workbook book;
+  Worksheet* ws = book.AddWorksheet("S");
+  ws->SetValue(1, 1, CellValue::Number(1));
+  ASSERT_NE(ws->MutableStyle(2, 2), nullptr);
+  const std::string saved = WorkbookToText(book);
+  EXPECT_EQ(saved.find("\"B2\""), std::string::npos) << saved;
+  LoadResult loaded = LoadWorkbookFromText(saved);
+  ASSERT_TRUE(loaded.ok()) << loaded.error;
+  EXPECT_EQ(WorkbookToText(*loaded.workbook), saved);
+}
+
 TEST(WorkbookFile, SaveAndLoadThroughAFile) {
   auto book = RichWorkbook();
   const std::string path = testing::TempDir() + "host_model_roundtrip.json";
