@@ -55,6 +55,17 @@ TEST(MinimalPlanPage, TheExampleIsThePlanThePageBuilds) {
   }
 }
 
+// The package is the example converted, so the command and the host open the same plan.
+TEST(MinimalPlanPage, ThePackageHoldsTheExample) {
+  host::file::LoadResult package = host::file::LoadWorkbook(std::string(KORVAT_SOURCE_DIR) + "/examples/minimal-plan.xlsx");
+  ASSERT_TRUE(package.ok()) << package.error;
+  std::string error;
+  const std::string example = Canonical(ReadSourceFile("examples/minimal-plan.json"), &error);
+  ASSERT_EQ(error, "");
+  EXPECT_EQ(host::file::WorkbookToText(*package.workbook), example)
+      << "remake it: korvat convert examples/minimal-plan.json examples/minimal-plan.xlsx";
+}
+
 TEST(MinimalPlanPage, RunsCleanAndDrawsEveryLeafTask) {
   const auto tables = PageTables();
   PlanSession session(PagePlan(), kNow);
