@@ -72,6 +72,8 @@ void TellMissingSettings(const BoundPlan& plan) {
 
 }  // namespace
 
+std::span<const char* const> RequiredSettingNames() { return kRequiredSettings; }
+
 void TellBindingMistakes(const BoundPlan& plan) {
   TellMissingSheets(plan);
   TellMissingSettings(plan);

@@ -5,8 +5,13 @@
 
 #include "plan/bound_plan.h"
 
+#include <span>
+
 namespace korvat {
 
 void TellBindingMistakes(const BoundPlan& plan);
+
+// The settings told when missing, in the order the message names them.
+std::span<const char* const> RequiredSettingNames();
 
 }  // namespace korvat
