@@ -27,8 +27,8 @@ Public Declare PtrSafe Function kvTasksMoveDown Lib "Korvat64.dll" () As LongPtr
 Public Declare PtrSafe Function kvTasksMoveRight Lib "Korvat64.dll" () As LongPtr
 Public Declare PtrSafe Function kvTasksMoveLeft Lib "Korvat64.dll" () As LongPtr
 Public Declare PtrSafe Function kvTasksOffset Lib "Korvat64.dll" (ByVal steps As Long, ByVal minutesPerStep As Long) As LongPtr
-Public Declare PtrSafe Function kvWBSEventOnChange Lib "Korvat64.dll" (ByRef target As Object) As LongPtr
-Public Declare PtrSafe Function kvWBSEventOnSelectionChange Lib "Korvat64.dll" (ByRef target As Object) As LongPtr
+Public Declare PtrSafe Sub kvWBSEventOnChange Lib "Korvat64.dll" (ByRef target As Object)
+Public Declare PtrSafe Sub kvWBSEventOnSelectionChange Lib "Korvat64.dll" (ByRef target As Object)
 Public Declare PtrSafe Function kvEVMByTask Lib "Korvat64.dll" () As LongPtr
 Public Declare PtrSafe Sub kvEVMByProject Lib "Korvat64.dll" (ByVal kind As Long, ByVal stepDays As Long)
 Public Declare PtrSafe Sub kvWorkload Lib "Korvat64.dll" (ByVal kind As Long, ByVal stepDays As Long)
@@ -47,8 +47,8 @@ Public Declare PtrSafe Function kvTasksMoveDown Lib "Korvat32.dll" () As LongPtr
 Public Declare PtrSafe Function kvTasksMoveRight Lib "Korvat32.dll" () As LongPtr
 Public Declare PtrSafe Function kvTasksMoveLeft Lib "Korvat32.dll" () As LongPtr
 Public Declare PtrSafe Function kvTasksOffset Lib "Korvat32.dll" (ByVal steps As Long, ByVal minutesPerStep As Long) As LongPtr
-Public Declare PtrSafe Function kvWBSEventOnChange Lib "Korvat32.dll" (ByRef target As Object) As LongPtr
-Public Declare PtrSafe Function kvWBSEventOnSelectionChange Lib "Korvat32.dll" (ByRef target As Object) As LongPtr
+Public Declare PtrSafe Sub kvWBSEventOnChange Lib "Korvat32.dll" (ByRef target As Object)
+Public Declare PtrSafe Sub kvWBSEventOnSelectionChange Lib "Korvat32.dll" (ByRef target As Object)
 Public Declare PtrSafe Function kvEVMByTask Lib "Korvat32.dll" () As LongPtr
 Public Declare PtrSafe Sub kvEVMByProject Lib "Korvat32.dll" (ByVal kind As Long, ByVal stepDays As Long)
 Public Declare PtrSafe Sub kvWorkload Lib "Korvat32.dll" (ByVal kind As Long, ByVal stepDays As Long)
