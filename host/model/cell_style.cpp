@@ -2,6 +2,11 @@
 
 namespace korvat::host {
 
+const CellStyle& CellStyle::Default() {
+  static const CellStyle style;
+  return style;
+}
+
 const char* EdgeName(Edge e) {
   switch (e) {
     case Edge::Left: return "left";

@@ -56,7 +56,10 @@ struct CellStyle {
 
   Border& border(Edge e) { return borders[static_cast<int>(e)]; }
   const Border& border(Edge e) const { return borders[static_cast<int>(e)]; }
-  bool IsDefault() const { return *this == CellStyle{}; }
+  // Compared with one shared default: a temporary here makes GCC 12 warn of uninitialised
+  // strings once inlined into the writers.
+  bool IsDefault() const { return *this == Default(); }
+  static const CellStyle& Default();
   friend bool operator==(const CellStyle&, const CellStyle&) = default;
 };
 

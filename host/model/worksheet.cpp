@@ -7,7 +7,6 @@
 
 namespace korvat::host {
 namespace {
-const CellStyle kDefaultStyle{};
 const std::string kNoFormula;
 }  // namespace
 
@@ -95,7 +94,7 @@ bool Worksheet::SetFormula(int row, int col, std::string_view text) {
 
 const CellStyle& Worksheet::Style(int row, int col) const {
   const Cell* c = FindCell(row, col);
-  return c ? c->style : kDefaultStyle;
+  return c ? c->style : CellStyle::Default();
 }
 
 CellStyle* Worksheet::MutableStyle(int row, int col) {
