@@ -1,5 +1,6 @@
 #include "gantt/connectors.h"
 
+#include "automation/call_phase.h"
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "base/number_text.h"
@@ -71,6 +72,7 @@ int ConnectorKindFor(int beginSite, int endSite, float fromLeft, float fromWidth
 }
 
 void AddTaskConnector(const BoundPlan& plan, ConnectorJob& job, int beginSite, int endSite) {
+  const CallPhase phase("connectors");
   IDispatch* from = job.fromShape.Get();
   IDispatch* to = job.toShape.Get();
   const GanttTemplates& templates = plan.ganttTemplates;
@@ -116,6 +118,7 @@ void DrawTaskLinks(const BoundPlan& plan, TaskRecord& task) {
 }
 
 void DrawAllConnectors(const BoundPlan& plan) {
+  const CallPhase phase("connectors");
   const std::string prefix = ConnectorPrefix(plan.ganttTemplates);
   if (prefix.empty()) return;  // an empty prefix would match every shape
   DeleteShapesByPrefix(plan.wbsSheet, prefix);

@@ -1,5 +1,6 @@
 #include "gantt/gantt_chart.h"
 
+#include "automation/call_phase.h"
 #include "automation/host_object.h"
 #include "base/text_helpers.h"
 #include "gantt/connectors.h"
@@ -36,6 +37,7 @@ void DrawGanttChart(BoundPlan& plan) {
 }
 
 bool DeleteTaskShapes(const BoundPlan& plan, std::int64_t row) {
+  const CallPhase phase("deletion");
   const std::string prefix = BarPrefix(plan.ganttTemplates);
   if (prefix.empty()) return false;
   bool deleted = false;

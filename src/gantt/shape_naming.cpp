@@ -1,5 +1,6 @@
 #include "gantt/shape_naming.h"
 
+#include "automation/call_phase.h"
 #include "automation/host_object.h"
 #include "base/number_text.h"
 #include "gantt/template_loader.h"
@@ -40,6 +41,7 @@ void NameShapeForTask(const BoundPlan& plan, IDispatch* shape, const TaskRecord&
 }
 
 void DeleteShapesByPrefix(IDispatch* wbsSheet, std::string_view prefix) {
+  const CallPhase phase("deletion");
   std::vector<AutomationObject> doomed;
   ComRef<IEnumVARIANT> shapes;
   if (SUCCEEDED(EnumBegin(shapes.Put(), wbsSheet, KV_W(".Shapes")))) {

@@ -1,5 +1,6 @@
 #include "gantt/shape_primitives.h"
 
+#include "automation/call_phase.h"
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "gantt/shape_format.h"
@@ -21,6 +22,7 @@ AutomationObject AddPlainShape(IDispatch* wbsSheet, double autoShapeType, double
 }  // namespace
 
 DrawnShape AddTextLabel(const BoundPlan& plan, const TaskRecord& task, WideView text, double x, double y) {
+  const CallPhase phase("labels");
   const GanttTemplates& templates = plan.ganttTemplates;
   DrawnShape drawn{GetObjectResult(plan.wbsSheet, KV_W(".Shapes.AddTextbox(%d,%e,%e,%e,%e)"), 1, x, y, x, y), 0.0};
   IDispatch* box = drawn.shape.Get();
