@@ -2,6 +2,7 @@
 
 #include "automation/call_phase.h"
 #include "automation/dispatch_call.h"
+#include "automation/export_memo.h"
 #include "automation/host_object.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
@@ -25,7 +26,7 @@ AutomationObject FirstShapeOfRow(const BoundPlan& plan, std::int64_t row) {
 // (a vertical one, or one whose width cannot be read) has no leg to shorten by a share
 // of it: its first leg keeps the part of a slot it had.
 void AdjustElbow(const GanttTemplates& templates, IDispatch* connector, IDispatch* adjustments) {
-  const float h0 = static_cast<float>(GetHeight(templates.barTemplate.Get()));
+  const float h0 = static_cast<float>(KeptNumber(templates.barTemplate.Get(), "Height"));
   const float lift = h0 / 2 + 2.0f;
   const float reach = h0 / 1.5f;
   const float item1 = static_cast<float>(GetItemNumber(adjustments, 1));
@@ -86,8 +87,8 @@ void AddTaskConnector(const BoundPlan& plan, ConnectorJob& job, int beginSite, i
   AutomationObject adjustments = GetAdjustments(connector);
   PutNumber(connector, "Line.EndArrowheadStyle", 2);
   PutNumber(connector, "Line.ForeColor.RGB",
-            job.useTemplateColour == 1 ? GetNumber(templates.connectorTemplate.Get(), "Line.ForeColor.RGB") : 0.0);
-  PutNumber(connector, "Line.Weight", GetNumber(templates.connectorTemplate.Get(), "Line.Weight"));
+            job.useTemplateColour == 1 ? KeptNumber(templates.connectorTemplate.Get(), "Line.ForeColor.RGB") : 0.0);
+  PutNumber(connector, "Line.Weight", KeptNumber(templates.connectorTemplate.Get(), "Line.Weight"));
   CallMethod(connector, KV_W(".ConnectorFormat.BeginConnect(%o,%d)"), from, beginSite);
   CallMethod(connector, KV_W(".ConnectorFormat.EndConnect(%o,%d)"), to, endSite);
   if (job.adjustElbow == 1) AdjustElbow(templates, connector, adjustments.Get());

@@ -2,6 +2,7 @@
 
 #include "automation/call_phase.h"
 #include "automation/dispatch_call.h"
+#include "automation/export_memo.h"
 #include "automation/host_object.h"
 #include "gantt/shape_format.h"
 #include "gantt/shape_naming.h"
@@ -51,12 +52,12 @@ DrawnShape AddTextLabel(const BoundPlan& plan, const TaskRecord& task, WideView 
 DrawnShape AddTemplateShape(const BoundPlan& plan, TaskRecord& task, double left, double top, double width,
                             double height, IDispatch* templateShape) {
   if (!templateShape) return {};
-  const double th = GetHeight(templateShape);
+  const double th = KeptNumber(templateShape, "Height");
   const double bandTop = top + (height - th) / 2;
   DrawnShape drawn;
   const std::int64_t style = OutlineStyle(plan.ganttTemplates);
   if (style < 1 || task.isLeaf != 0) {
-    drawn.shape = AddPlainShape(plan.wbsSheet, GetNumber(templateShape, "AutoShapeType"), left, bandTop, width, th);
+    drawn.shape = AddPlainShape(plan.wbsSheet, KeptNumber(templateShape, "AutoShapeType"), left, bandTop, width, th);
   } else {
     // The anchor is drawn as a leaf bar (letter "A"), then hidden under the outline.
     task.isLeaf = 1;
