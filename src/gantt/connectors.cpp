@@ -77,20 +77,27 @@ void AddTaskConnector(const BoundPlan& plan, ConnectorJob& job, int beginSite, i
   IDispatch* from = job.fromShape.Get();
   IDispatch* to = job.toShape.Get();
   const GanttTemplates& templates = plan.ganttTemplates;
-  const int kind = ConnectorKindFor(beginSite, endSite, static_cast<float>(GetLeft(from)),
-                                    static_cast<float>(GetWidth(from)), static_cast<float>(GetLeft(to)),
+  // Each end's position is read once: nothing moves the two shapes meanwhile.
+  const double fromLeft = GetLeft(from);
+  const double toLeft = GetLeft(to);
+  const int kind = ConnectorKindFor(beginSite, endSite, static_cast<float>(fromLeft),
+                                    static_cast<float>(GetWidth(from)), static_cast<float>(toLeft),
                                     static_cast<float>(GetWidth(to)), static_cast<float>(GetHeight(to)));
-  job.connector = GetObjectResult(plan.wbsSheet, KV_W(".Shapes.AddConnector(%d,%e,%e,%e,%e)"), kind, GetLeft(from),
-                                  GetTop(from), GetLeft(to), GetTop(to));
+  job.connector = GetObjectResult(plan.wbsSheet, KV_W(".Shapes.AddConnector(%d,%e,%e,%e,%e)"), kind, fromLeft,
+                                  GetTop(from), toLeft, GetTop(to));
   IDispatch* connector = job.connector.Get();
   if (!connector) return;
   AutomationObject adjustments = GetAdjustments(connector);
-  PutNumber(connector, "Line.EndArrowheadStyle", 2);
-  PutNumber(connector, "Line.ForeColor.RGB",
-            job.useTemplateColour == 1 ? KeptNumber(templates.connectorTemplate.Get(), "Line.ForeColor.RGB") : 0.0);
-  PutNumber(connector, "Line.Weight", KeptNumber(templates.connectorTemplate.Get(), "Line.Weight"));
-  CallMethod(connector, KV_W(".ConnectorFormat.BeginConnect(%o,%d)"), from, beginSite);
-  CallMethod(connector, KV_W(".ConnectorFormat.EndConnect(%o,%d)"), to, endSite);
+  if (AutomationObject line = GetObjectAt(connector, "Line")) {
+    PutNumber(line.Get(), "EndArrowheadStyle", 2);
+    PutNumber(line.Get(), "ForeColor.RGB",
+              job.useTemplateColour == 1 ? KeptNumber(templates.connectorTemplate.Get(), "Line.ForeColor.RGB") : 0.0);
+    PutNumber(line.Get(), "Weight", KeptNumber(templates.connectorTemplate.Get(), "Line.Weight"));
+  }
+  if (AutomationObject format = GetObjectAt(connector, "ConnectorFormat")) {
+    CallMethod(format.Get(), KV_W(".BeginConnect(%o,%d)"), from, beginSite);
+    CallMethod(format.Get(), KV_W(".EndConnect(%o,%d)"), to, endSite);
+  }
   if (job.adjustElbow == 1) AdjustElbow(templates, connector, adjustments.Get());
   PutNumber(connector, "Placement", 1);
   PutTop(connector, GetTop(connector) - 1.5);

@@ -6,17 +6,25 @@
 
 namespace korvat {
 
+// The shape's line and fill formats are reached once each; the template's values
+// are read once per export.
 void CopyShapeFormat(IDispatch* templateShape, IDispatch* shape) {
-  PutNumber(shape, "Line.Weight", KeptNumber(templateShape, "Line.Weight"));
-  PutNumber(shape, "Line.DashStyle", KeptNumber(templateShape, "Line.DashStyle"));
-  PutNumber(shape, "Line.style", KeptNumber(templateShape, "Line.style"));
-  PutNumber(shape, "Line.Visible", -1);
-  PutNumber(shape, "Line.ForeColor.RGB", KeptNumber(templateShape, "Line.ForeColor.RGB"));
-  PutNumber(shape, "Line.BackColor.RGB", KeptNumber(templateShape, "Line.BackColor.RGB"));
-  PutNumber(shape, "Fill.Transparency", KeptNumber(templateShape, "Fill.Transparency"));
-  PutNumber(shape, "Fill.ForeColor.RGB", KeptNumber(templateShape, "Fill.ForeColor.RGB"));
-  PutNumber(shape, "Fill.Visible", -1);
-  CallMethod(shape, KV_W(".Fill.Patterned(%e)"), KeptNumber(templateShape, "Fill.Pattern"));
+  if (AutomationObject line = GetObjectAt(shape, "Line")) {
+    IDispatch* l = line.Get();
+    PutNumber(l, "Weight", KeptNumber(templateShape, "Line.Weight"));
+    PutNumber(l, "DashStyle", KeptNumber(templateShape, "Line.DashStyle"));
+    PutNumber(l, "style", KeptNumber(templateShape, "Line.style"));
+    PutNumber(l, "Visible", -1);
+    PutNumber(l, "ForeColor.RGB", KeptNumber(templateShape, "Line.ForeColor.RGB"));
+    PutNumber(l, "BackColor.RGB", KeptNumber(templateShape, "Line.BackColor.RGB"));
+  }
+  if (AutomationObject fill = GetObjectAt(shape, "Fill")) {
+    IDispatch* f = fill.Get();
+    PutNumber(f, "Transparency", KeptNumber(templateShape, "Fill.Transparency"));
+    PutNumber(f, "ForeColor.RGB", KeptNumber(templateShape, "Fill.ForeColor.RGB"));
+    PutNumber(f, "Visible", -1);
+    CallMethod(f, KV_W(".Patterned(%e)"), KeptNumber(templateShape, "Fill.Pattern"));
+  }
 }
 
 }  // namespace korvat
