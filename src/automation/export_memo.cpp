@@ -16,7 +16,8 @@ struct ExportMemo {
   std::map<std::pair<IDispatch*, std::string>, AutomationObject, std::less<>> shapes;  // found ones only
   std::map<std::pair<IDispatch*, std::string>, double, std::less<>> numbers;
   std::map<IDispatch*, std::string> names;
-  std::map<IDispatch*, ComRef<IDispatch>> held;  // every object a value is kept for
+  std::map<IDispatch*, ComRef<IDispatch>> held;
+  std::map<std::string, unsigned, std::less<>> givenLetters;  // every object a value is kept for
 
   void Hold(IDispatch* object) {
     if (held.count(object)) return;
@@ -82,6 +83,26 @@ std::string KeptName(IDispatch* templateShape) {
   memo->Hold(templateShape);
   memo->names.emplace(templateShape, name);
   return name;
+}
+
+unsigned GivenLetterBound(std::string_view stem) {
+  ExportMemo* memo = Active().get();
+  if (!memo) return 0;
+  const auto found = memo->givenLetters.find(stem);
+  return found == memo->givenLetters.end() ? 0 : found->second;
+}
+
+void NoteGivenLetter(std::string_view stem, unsigned letter) {
+  if (ExportMemo* memo = Active().get()) memo->givenLetters[std::string(stem)] = letter + 1;
+}
+
+void ForgetGivenLetters(std::string_view prefix) {
+  ExportMemo* memo = Active().get();
+  if (!memo) return;
+  for (auto it = memo->givenLetters.lower_bound(prefix); it != memo->givenLetters.end();) {
+    if (!std::string_view(it->first).starts_with(prefix)) break;
+    it = memo->givenLetters.erase(it);
+  }
 }
 
 }  // namespace korvat

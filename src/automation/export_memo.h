@@ -37,4 +37,12 @@ double KeptNumber(IDispatch* templateShape, std::string_view path);
 // The template's Name, once per export.
 std::string KeptName(IDispatch* templateShape);
 
+// Names the export gave: the code after the last letter this export gave to a shape
+// named stem + letter (0 when it gave none). The letters below it were each the
+// first free one when given, so they stay taken until the export deletes them.
+unsigned GivenLetterBound(std::string_view stem);
+void NoteGivenLetter(std::string_view stem, unsigned letter);
+// After a deletion: forgets every stem that begins with prefix.
+void ForgetGivenLetters(std::string_view prefix);
+
 }  // namespace korvat
