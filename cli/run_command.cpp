@@ -231,6 +231,7 @@ void ArmFaults(const RunOptions& options, host::WorkbookHost& host) {
 
 void PrintStats(const host::WorkbookHost& host, bool events) {
   std::printf("host calls: %lld\n", static_cast<long long>(host.TotalCalls()));
+  std::printf("of them GetIDsOfNames: %lld\n", static_cast<long long>(host.NameLookups()));
   if (events)
     std::printf("sheet events: %lld change, %lld selection change, nested %d deep at most\n", g_log.changeEvents,
                 g_log.selectionEvents, g_log.deepest);

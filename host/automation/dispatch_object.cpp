@@ -199,12 +199,15 @@ HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names,
 
 HRESULT DispatchObject::FindIds(LPOLESTR* names, UINT count, DISPID* ids) {
   const int index = names[0] ? Table().IndexOfName(WideView(names[0], WideLength(names[0]))) : -1;
+  std::string_view counted;
   if (index >= 0) {
-    context_->Count(Table().At(index).name);
+    counted = Table().At(index).name;
   } else {
     const std::string given = names[0] ? WideToUtf8(WideView(names[0], WideLength(names[0]))) : std::string();
-    context_->Count(context_->Intern(given));
+    counted = context_->Intern(given);
   }
+  context_->Count(counted);
+  context_->CountLookup(counted);
   ids[0] = index >= 0 ? Table().At(index).id : DISPID_UNKNOWN;
   // Named arguments are not supported: every further name is unknown.
   for (UINT i = 1; i < count; ++i) ids[i] = DISPID_UNKNOWN;

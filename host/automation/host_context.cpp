@@ -14,6 +14,11 @@ void HostContext::Count(std::string_view member) {
   ++calls_[member];
 }
 
+void HostContext::CountLookup(std::string_view member) {
+  ++lookupTotal_;
+  ++lookups_[member];
+}
+
 std::string_view HostContext::Intern(std::string_view name) {
   auto it = interned_.find(name);
   if (it == interned_.end()) it = interned_.emplace(name).first;
@@ -33,9 +38,17 @@ std::map<std::string, std::int64_t> HostContext::CallsByMember() const {
   return out;
 }
 
+std::map<std::string, std::int64_t> HostContext::LookupsByMember() const {
+  std::map<std::string, std::int64_t> out;
+  for (const auto& [name, count] : lookups_) out[std::string(name)] += count;
+  return out;
+}
+
 void HostContext::ResetCounters() {
   calls_.clear();
   total_ = 0;
+  lookups_.clear();
+  lookupTotal_ = 0;
 }
 
 void HostContext::FailCall(std::int64_t k, FaultKind kind) {

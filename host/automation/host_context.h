@@ -29,10 +29,14 @@ class HostContext {
   // ---- instrumentation. `member` must outlive the context (member table names) or
   // be interned first.
   void Count(std::string_view member);
+  // A GetIDsOfNames, counted by Count as well.
+  void CountLookup(std::string_view member);
   std::string_view Intern(std::string_view name);
   std::int64_t TotalCalls() const { return total_; }
   std::int64_t CallsOf(std::string_view member) const;
   std::map<std::string, std::int64_t> CallsByMember() const;
+  std::int64_t NameLookups() const { return lookupTotal_; }
+  std::map<std::string, std::int64_t> LookupsByMember() const;
   void ResetCounters();
   void ObjectCreated() { ++live_; }
   void ObjectDestroyed() { --live_; }
@@ -66,6 +70,8 @@ class HostContext {
   std::unordered_map<std::string_view, std::int64_t> calls_;
   std::set<std::string, std::less<>> interned_;
   std::int64_t total_ = 0;
+  std::unordered_map<std::string_view, std::int64_t> lookups_;
+  std::int64_t lookupTotal_ = 0;
   std::int64_t live_ = 0;
 
   std::int64_t failAt_ = 0;  // 0: no k-th call pending

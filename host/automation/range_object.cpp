@@ -132,7 +132,15 @@ class RangeObject : public Adapter<RangeObject> {
   Status GetHasFormula(Call& call) {
     auto ws = LockWorksheet(sheet_);
     if (!ws) return Deleted("Range");
-    SetBool(call.Result(), ws->HasFormula(range_.firstRow, range_.firstCol));
+    // True when every cell holds a formula, False when none does, Null when some do.
+    const bool first = ws->HasFormula(range_.firstRow, range_.firstCol);
+    for (int r = range_.firstRow; r <= range_.lastRow; ++r)
+      for (int c = range_.firstCol; c <= range_.lastCol; ++c)
+        if (ws->HasFormula(r, c) != first) {
+          SetNull(call.Result());
+          return Ok();
+        }
+    SetBool(call.Result(), first);
     return Ok();
   }
   Status GetText(Call& call) {

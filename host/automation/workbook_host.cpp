@@ -21,6 +21,8 @@ ComRef<IDispatch> WorkbookHost::NewWorkbookObject() { return automation::NewWork
 std::int64_t WorkbookHost::TotalCalls() const { return context_->TotalCalls(); }
 std::int64_t WorkbookHost::CallsOf(std::string_view member) const { return context_->CallsOf(member); }
 std::map<std::string, std::int64_t> WorkbookHost::CallsByMember() const { return context_->CallsByMember(); }
+std::int64_t WorkbookHost::NameLookups() const { return context_->NameLookups(); }
+std::map<std::string, std::int64_t> WorkbookHost::LookupsByMember() const { return context_->LookupsByMember(); }
 std::int64_t WorkbookHost::LiveObjects() const { return context_->LiveObjects(); }
 void WorkbookHost::ResetCounters() { context_->ResetCounters(); }
 

@@ -41,6 +41,9 @@ class WorkbookHost {
   std::int64_t TotalCalls() const;
   std::int64_t CallsOf(std::string_view member) const;  // member name, case-insensitive
   std::map<std::string, std::int64_t> CallsByMember() const;
+  // The GetIDsOfNames among them (TotalCalls less these are the Invokes).
+  std::int64_t NameLookups() const;
+  std::map<std::string, std::int64_t> LookupsByMember() const;
   // Adapters handed out and not yet released (0 when every reference given out was released).
   std::int64_t LiveObjects() const;
   void ResetCounters();

@@ -2,6 +2,7 @@
 
 #include "automation/call_error.h"
 #include "automation/date_conversion.h"
+#include "automation/member_id_cache.h"
 #include "automation/member_path.h"
 #include "platform/bstr_owner.h"
 #include "platform/com_ref.h"
@@ -147,13 +148,19 @@ HRESULT CreateArgumentArray(const OLECHAR* segment, OLECHAR* name, ArgumentArray
   return ExitCall({hr, KV_W("CreateArgumentArray"), segment, name});
 }
 
-HRESULT InvokeArray(WORD flags, VARIANT* result, UINT count, IDispatch* object, OLECHAR* name, VARIANT* arguments) {
+// member is the cache's type of this member on this object (0: ask the host).
+HRESULT InvokeArray(WORD flags, VARIANT* result, UINT count, IDispatch* object, OLECHAR* name, VARIANT* arguments,
+                    MemberKind member) {
   EnterCall();
   if (!object || !name || !*name || (count != 0 && !arguments))
     return ExitCall({E_INVALIDARG, KV_W("InvokeArray"), name, name});
   DISPID id = DISPID_UNKNOWN;
-  HRESULT hr = object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(hr)) return ExitCall({hr, KV_W("InvokeArray"), name, name, true});
+  HRESULT hr = S_OK;
+  if (!FindMemberId(member, id)) {
+    hr = object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+    if (FAILED(hr)) return ExitCall({hr, KV_W("InvokeArray"), name, name, true});
+    StoreMemberId(member, id);
+  }
   if (result) VariantInit(result);
   DISPID namedPut = DISPID_PROPERTYPUT;
   DISPPARAMS params{arguments, nullptr, count, 0};
@@ -168,13 +175,17 @@ HRESULT InvokeArray(WORD flags, VARIANT* result, UINT count, IDispatch* object, 
   return ExitCall({hr, KV_W("InvokeArray"), name, name, true, &info, argumentError});
 }
 
+// parent is the cache's type of object; *member receives the type of the segment's member.
 HRESULT InternalInvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* object, const OLECHAR* segment,
-                        va_list* args) {
+                        va_list* args, MemberKind parent, MemberKind* member) {
   EnterCall();
   OLECHAR name[kMaxPathLength + 1];
   ArgumentArray arguments;
   HRESULT hr = CreateArgumentArray(segment, name, arguments, args);
-  if (SUCCEEDED(hr)) hr = InvokeArray(flags, result, arguments.Count(), object, name, arguments.First());
+  if (SUCCEEDED(hr)) {
+    *member = KindOfMember(parent, name, arguments.Count());
+    hr = InvokeArray(flags, result, arguments.Count(), object, name, arguments.First(), *member);
+  }
   arguments.ClearOwned();
   if (SUCCEEDED(hr) && result && returnType != VT_EMPTY && result->vt != returnType) {
     hr = VariantChangeType(result, result, VARIANT_ALPHABOOL, returnType);
@@ -185,13 +196,16 @@ HRESULT InternalInvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispat
 
 // Walks every segment but the last; on success current holds a reference to the
 // object the last segment acts on and rest points at that segment.
-HRESULT TraverseSubObjects(ComRef<IDispatch>& current, OLECHAR*& rest, va_list* args) {
+// kind follows the cache's type of current.
+HRESULT TraverseSubObjects(ComRef<IDispatch>& current, OLECHAR*& rest, va_list* args, MemberKind& kind) {
   EnterCall();
   HRESULT hr = S_OK;
   while (OLECHAR* dot = FindDot(rest)) {
     *dot = 0;
     VariantOwner next;
-    hr = InternalInvokeV(kGetFlags, VT_DISPATCH, next.Get(), current.Get(), rest, args);
+    MemberKind member = 0;
+    hr = InternalInvokeV(kGetFlags, VT_DISPATCH, next.Get(), current.Get(), rest, args, kind, &member);
+    kind = KindOfResult(member);
     current.Reset();
     if (FAILED(hr)) return ExitCall({hr, KV_W("TraverseSubObjects"), rest, rest});
     if (!next->pdispVal) return ExitCall({E_NOINTERFACE, KV_W("TraverseSubObjects"), rest, rest});
@@ -292,8 +306,11 @@ void UninitializeCallLayer(bool uninitializeCom) {
 
 bool WideTextMode() { return wideText; }
 
-HRESULT InvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* object, const OLECHAR* path,
-                va_list* args) {
+namespace {
+
+// InvokeV that tells the cache's type of the path's last member.
+HRESULT InvokeKindV(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* object, const OLECHAR* path,
+                    va_list* args, MemberKind& member) {
   EnterCall();
   if (!object || !path) return ExitCall({E_INVALIDARG, KV_W("InvokeV"), path, path});
   const std::size_t length = std::char_traits<OLECHAR>::length(path);
@@ -301,11 +318,20 @@ HRESULT InvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* obje
   OLECHAR buffer[kMaxPathLength + 1];
   std::memcpy(buffer, path, (length + 1) * sizeof(OLECHAR));
   OLECHAR* rest = buffer[0] == u'.' ? buffer + 1 : buffer;
+  MemberKind kind = KindOfObject(object);
   object->AddRef();
   ComRef<IDispatch> current(object);
-  HRESULT hr = TraverseSubObjects(current, rest, args);
-  if (SUCCEEDED(hr)) hr = InternalInvokeV(flags, returnType, result, current.Get(), rest, args);
+  HRESULT hr = TraverseSubObjects(current, rest, args, kind);
+  if (SUCCEEDED(hr)) hr = InternalInvokeV(flags, returnType, result, current.Get(), rest, args, kind, &member);
   return ExitCall({hr, KV_W("InvokeV"), path, path});
+}
+
+}  // namespace
+
+HRESULT InvokeV(WORD flags, VARTYPE returnType, VARIANT* result, IDispatch* object, const OLECHAR* path,
+                va_list* args) {
+  MemberKind member = 0;
+  return InvokeKindV(flags, returnType, result, object, path, args, member);
 }
 
 HRESULT CallMethodV(IDispatch* object, const OLECHAR* path, va_list* args) {
@@ -330,8 +356,10 @@ HRESULT GetValueV(const OLECHAR* resultType, void* result, IDispatch* object, co
   ResultForm form{};
   if (!result || !ResultTypeOf(resultType, form)) return ExitCall({E_INVALIDARG, KV_W("GetValueV"), path, path});
   VariantOwner value;
-  HRESULT hr = InvokeV(kGetFlags, form.type, value.Get(), object, path, args);
+  MemberKind member = 0;
+  HRESULT hr = InvokeKindV(kGetFlags, form.type, value.Get(), object, path, args, member);
   if (SUCCEEDED(hr)) hr = StoreResult(form, value, result);
+  if (SUCCEEDED(hr) && form.letter == u'o') NoteObjectKind(*static_cast<IDispatch**>(result), member);
   return ExitCall({hr, KV_W("GetValueV"), path, path});
 }
 

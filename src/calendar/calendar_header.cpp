@@ -1,5 +1,6 @@
 #include "calendar/calendar_header.h"
 
+#include "automation/call_phase.h"
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
 #include "calendar/calendar_days.h"
@@ -181,6 +182,7 @@ void SetColumnHidden(IDispatch* wbsSheet, std::int64_t column, bool hidden) {
 }
 
 void DrawCalendarHeader(const BoundPlan& plan) {
+  const CallPhase phase("header");
   const Header h{plan, plan.wbsSettings, plan.calendarSettings};
   const WbsSettings& w = h.w;
   const CalendarSettings& c = h.c;

@@ -25,11 +25,24 @@ std::int32_t TimelineColumnOf(const BoundPlan& plan, double t) {
 }
 
 SlotRect TimeSlotRect(const BoundPlan& plan, std::int64_t row, double t) {
+  SlotCell none;
+  return TimeSlotRect(plan, row, t, none);
+}
+
+SlotRect TimeSlotRect(const BoundPlan& plan, std::int64_t row, double t, SlotCell& last) {
   const std::int32_t column = TimelineColumnOf(plan, t);
-  const AutomationObject cell =
-      CellAt(plan.wbsSheet, static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column));
-  const double left = GetLeft(cell.Get()), top = GetTop(cell.Get());
-  const double width = GetWidth(cell.Get()), height = GetHeight(cell.Get());
+  if (last.column == 0 || last.column != column || last.row != row) {
+    const AutomationObject cell =
+        CellAt(plan.wbsSheet, static_cast<std::uint32_t>(row), static_cast<std::uint32_t>(column));
+    last.box.left = GetLeft(cell.Get());
+    last.box.top = GetTop(cell.Get());
+    last.box.width = GetWidth(cell.Get());
+    last.box.height = GetHeight(cell.Get());
+    last.row = row;
+    last.column = column;
+  }
+  const double left = last.box.left, top = last.box.top;
+  const double width = last.box.width, height = last.box.height;
   const std::int64_t unit = plan.calendarSettings.CSCalendarUnit;
   if (unit <= 0) return {left, top, 0.0, height};
   const double perMinute = width / static_cast<double>(unit);

@@ -29,4 +29,13 @@ std::int32_t TimelineColumnOf(const BoundPlan& plan, double t);
 // 1.5 points.
 SlotRect TimeSlotRect(const BoundPlan& plan, std::int64_t row, double t);
 
+// The cell a slot was last read from, so that several times in one cell read
+// its geometry once (nothing a caller does between the reads may move cells).
+struct SlotCell {
+  std::int64_t row = 0;
+  std::int32_t column = 0;  // 0: none read yet
+  SlotRect box;
+};
+SlotRect TimeSlotRect(const BoundPlan& plan, std::int64_t row, double t, SlotCell& last);
+
 }  // namespace korvat

@@ -7,6 +7,8 @@
 // works as if the failed one had stopped early.
 
 #include "automation/call_error.h"
+#include "automation/export_memo.h"
+#include "automation/member_id_cache.h"
 #include "frame/addin_state.h"
 
 #include <optional>
@@ -19,6 +21,8 @@ template <typename Result, typename Body>
 Result GuardExport(Result quiet, Body&& body) noexcept {
   const int depth = CallDepth();
   try {
+    const MemberIdCacheScope memberIds;  // member ids hold for one export
+    const ExportMemoScope templates;     // and so do the templates
     return std::forward<Body>(body)();
   } catch (...) {
     RestoreCallDepth(depth);

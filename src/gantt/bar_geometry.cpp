@@ -7,8 +7,10 @@
 namespace korvat {
 namespace {
 
-BarRect SlotOf(const BoundPlan& plan, const TaskRecord& task, double t) {
-  const SlotRect r = TimeSlotRect(plan, task.row, t);
+// Only geometry is read while a task's rectangles are computed: times in one cell
+// share its reads.
+BarRect SlotOf(const BoundPlan& plan, const TaskRecord& task, double t, SlotCell& last) {
+  const SlotRect r = TimeSlotRect(plan, task.row, t, last);
   return {r.left, r.top, r.width, r.height};
 }
 
@@ -24,10 +26,11 @@ BarRect SpanRect(const BarRect& a, const BarRect& b) {
 }
 
 void ComputeBarGeometry(const BoundPlan& plan, TaskRecord& task) {
+  SlotCell last;
   if (task.plannedStart != 0) {
-    task.plannedStartCell = SlotOf(plan, task, task.plannedStart);
+    task.plannedStartCell = SlotOf(plan, task, task.plannedStart, last);
     if (task.plannedEnd != 0) {
-      task.plannedEndCell = SlotOf(plan, task, task.plannedEnd);
+      task.plannedEndCell = SlotOf(plan, task, task.plannedEnd, last);
       task.plannedBar = SpanRect(task.plannedStartCell, task.plannedEndCell);
     } else {
       task.plannedBar = task.plannedStartCell;
@@ -37,12 +40,12 @@ void ComputeBarGeometry(const BoundPlan& plan, TaskRecord& task) {
     task.actualBar = task.plannedBar;
     return;
   }
-  task.actualStartCell = SlotOf(plan, task, task.actualStart);
+  task.actualStartCell = SlotOf(plan, task, task.actualStart, last);
   if (task.actualEnd == 0) {
     task.actualBar = task.actualStartCell;
     return;
   }
-  task.actualEndCell = SlotOf(plan, task, task.actualEnd);
+  task.actualEndCell = SlotOf(plan, task, task.actualEnd, last);
   task.actualBar = SpanRect(task.actualStartCell, task.actualEndCell);
 }
 

@@ -1,5 +1,6 @@
 #include "gantt/bar_templates.h"
 
+#include "automation/export_memo.h"
 #include "automation/host_object.h"
 #include "base/number_text.h"
 #include "gantt/template_loader.h"
@@ -16,7 +17,7 @@ constexpr std::string_view kResourceTemplate = "GanntBarByRes";
 
 std::string BarTemplateNameFor(const BoundPlan& plan, TaskRecord& task) {
   const GanttTemplates& templates = plan.ganttTemplates;
-  if (IsComplete(task)) return GetName(templates.completedBarTemplate.Get());
+  if (IsComplete(task)) return KeptName(templates.completedBarTemplate.Get());
   if (task.isLeaf != 0) {
     if (const ResourceRecord* resource = FindResource(plan.resources, task.resource.View()))
       return std::string(kResourceTemplate) + resource->code;
@@ -29,7 +30,7 @@ AutomationObject BarTemplateFor(const BoundPlan& plan, TaskRecord& task) {
   const std::string name = BarTemplateNameFor(plan, task);
   const bool byResource = name.find(kResourceTemplate) != std::string::npos;
   IDispatch* sheet = byResource ? plan.resourceSheet : plan.settingsSheet;
-  AutomationObject found = name.empty() ? AutomationObject() : ShapeByName(sheet, name);
+  AutomationObject found = name.empty() ? AutomationObject() : KeptShape(sheet, name);
   if (found) return found;
   return plan.ganttTemplates.barTemplate.Borrowed();
 }

@@ -1,6 +1,8 @@
 #include "gantt/connectors.h"
 
+#include "automation/call_phase.h"
 #include "automation/dispatch_call.h"
+#include "automation/export_memo.h"
 #include "automation/host_object.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
@@ -24,7 +26,7 @@ AutomationObject FirstShapeOfRow(const BoundPlan& plan, std::int64_t row) {
 // (a vertical one, or one whose width cannot be read) has no leg to shorten by a share
 // of it: its first leg keeps the part of a slot it had.
 void AdjustElbow(const GanttTemplates& templates, IDispatch* connector, IDispatch* adjustments) {
-  const float h0 = static_cast<float>(GetHeight(templates.barTemplate.Get()));
+  const float h0 = static_cast<float>(KeptNumber(templates.barTemplate.Get(), "Height"));
   const float lift = h0 / 2 + 2.0f;
   const float reach = h0 / 1.5f;
   const float item1 = static_cast<float>(GetItemNumber(adjustments, 1));
@@ -71,23 +73,31 @@ int ConnectorKindFor(int beginSite, int endSite, float fromLeft, float fromWidth
 }
 
 void AddTaskConnector(const BoundPlan& plan, ConnectorJob& job, int beginSite, int endSite) {
+  const CallPhase phase("connectors");
   IDispatch* from = job.fromShape.Get();
   IDispatch* to = job.toShape.Get();
   const GanttTemplates& templates = plan.ganttTemplates;
-  const int kind = ConnectorKindFor(beginSite, endSite, static_cast<float>(GetLeft(from)),
-                                    static_cast<float>(GetWidth(from)), static_cast<float>(GetLeft(to)),
+  // Each end's position is read once: nothing moves the two shapes meanwhile.
+  const double fromLeft = GetLeft(from);
+  const double toLeft = GetLeft(to);
+  const int kind = ConnectorKindFor(beginSite, endSite, static_cast<float>(fromLeft),
+                                    static_cast<float>(GetWidth(from)), static_cast<float>(toLeft),
                                     static_cast<float>(GetWidth(to)), static_cast<float>(GetHeight(to)));
-  job.connector = GetObjectResult(plan.wbsSheet, KV_W(".Shapes.AddConnector(%d,%e,%e,%e,%e)"), kind, GetLeft(from),
-                                  GetTop(from), GetLeft(to), GetTop(to));
+  job.connector = GetObjectResult(plan.wbsSheet, KV_W(".Shapes.AddConnector(%d,%e,%e,%e,%e)"), kind, fromLeft,
+                                  GetTop(from), toLeft, GetTop(to));
   IDispatch* connector = job.connector.Get();
   if (!connector) return;
   AutomationObject adjustments = GetAdjustments(connector);
-  PutNumber(connector, "Line.EndArrowheadStyle", 2);
-  PutNumber(connector, "Line.ForeColor.RGB",
-            job.useTemplateColour == 1 ? GetNumber(templates.connectorTemplate.Get(), "Line.ForeColor.RGB") : 0.0);
-  PutNumber(connector, "Line.Weight", GetNumber(templates.connectorTemplate.Get(), "Line.Weight"));
-  CallMethod(connector, KV_W(".ConnectorFormat.BeginConnect(%o,%d)"), from, beginSite);
-  CallMethod(connector, KV_W(".ConnectorFormat.EndConnect(%o,%d)"), to, endSite);
+  if (AutomationObject line = GetObjectAt(connector, "Line")) {
+    PutNumber(line.Get(), "EndArrowheadStyle", 2);
+    PutNumber(line.Get(), "ForeColor.RGB",
+              job.useTemplateColour == 1 ? KeptNumber(templates.connectorTemplate.Get(), "Line.ForeColor.RGB") : 0.0);
+    PutNumber(line.Get(), "Weight", KeptNumber(templates.connectorTemplate.Get(), "Line.Weight"));
+  }
+  if (AutomationObject format = GetObjectAt(connector, "ConnectorFormat")) {
+    CallMethod(format.Get(), KV_W(".BeginConnect(%o,%d)"), from, beginSite);
+    CallMethod(format.Get(), KV_W(".EndConnect(%o,%d)"), to, endSite);
+  }
   if (job.adjustElbow == 1) AdjustElbow(templates, connector, adjustments.Get());
   PutNumber(connector, "Placement", 1);
   PutTop(connector, GetTop(connector) - 1.5);
@@ -116,6 +126,7 @@ void DrawTaskLinks(const BoundPlan& plan, TaskRecord& task) {
 }
 
 void DrawAllConnectors(const BoundPlan& plan) {
+  const CallPhase phase("connectors");
   const std::string prefix = ConnectorPrefix(plan.ganttTemplates);
   if (prefix.empty()) return;  // an empty prefix would match every shape
   DeleteShapesByPrefix(plan.wbsSheet, prefix);

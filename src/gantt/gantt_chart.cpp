@@ -1,6 +1,9 @@
 #include "gantt/gantt_chart.h"
 
+#include "automation/call_phase.h"
+#include "automation/export_memo.h"
 #include "automation/host_object.h"
+#include "base/number_text.h"
 #include "base/text_helpers.h"
 #include "gantt/connectors.h"
 #include "gantt/row_finishing.h"
@@ -36,8 +39,10 @@ void DrawGanttChart(BoundPlan& plan) {
 }
 
 bool DeleteTaskShapes(const BoundPlan& plan, std::int64_t row) {
+  const CallPhase phase("deletion");
   const std::string prefix = BarPrefix(plan.ganttTemplates);
   if (prefix.empty()) return false;
+  ForgetGivenLetters(prefix + FormatInteger(row));
   bool deleted = false;
   WalkRowShapes(plan.wbsSheet, prefix, row, [&](IDispatch* shape) {
     DeleteObject(shape);

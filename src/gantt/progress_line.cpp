@@ -1,5 +1,6 @@
 #include "gantt/progress_line.h"
 
+#include "automation/call_phase.h"
 #include "automation/host_object.h"
 #include "calendar/timeline.h"
 #include "base/calendar_date.h"
@@ -63,6 +64,7 @@ void AddTaskProgressPoint(const BoundPlan& plan, const ProgressLineFrame& frame,
 }
 
 void DrawProgressLine(const BoundPlan& plan) {
+  const CallPhase phase("progress line");
   const ProgressLineFrame frame = PrepareProgressLine(plan);
   AutomationObject builder = BuildFreeform(plan.wbsSheet, 0, frame.nowX, frame.lineTop);
   const TaskTable& table = plan.taskTable;

@@ -1,5 +1,6 @@
 #include "gantt/row_finishing.h"
 
+#include "automation/call_phase.h"
 #include "gantt/status_colouring.h"
 #include "wbs/predecessor_links.h"
 #include "wbs/rollup_formulas.h"
@@ -10,11 +11,13 @@
 namespace korvat {
 
 void FinishTaskRow(BoundPlan& plan, TaskRecord& task) {
+  const CallPhase phase("row finishing");
   RefreshTask(plan, task);
   FinishRefreshedTaskRow(plan, task);
 }
 
 void FinishRefreshedTaskRow(BoundPlan& plan, TaskRecord& task) {
+  const CallPhase phase("row finishing");
   WriteWbsCell(plan, task.row, plan.wbsSettings.wbsNoColNo, task.wbsNumber);
   if (task.isLeaf == 1) ClearLeafFormulas(plan, task);
   WriteDurations(plan, task);

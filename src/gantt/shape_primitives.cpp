@@ -1,6 +1,8 @@
 #include "gantt/shape_primitives.h"
 
+#include "automation/call_phase.h"
 #include "automation/dispatch_call.h"
+#include "automation/export_memo.h"
 #include "automation/host_object.h"
 #include "gantt/shape_format.h"
 #include "gantt/shape_naming.h"
@@ -21,21 +23,29 @@ AutomationObject AddPlainShape(IDispatch* wbsSheet, double autoShapeType, double
 }  // namespace
 
 DrawnShape AddTextLabel(const BoundPlan& plan, const TaskRecord& task, WideView text, double x, double y) {
+  const CallPhase phase("labels");
   const GanttTemplates& templates = plan.ganttTemplates;
   DrawnShape drawn{GetObjectResult(plan.wbsSheet, KV_W(".Shapes.AddTextbox(%d,%e,%e,%e,%e)"), 1, x, y, x, y), 0.0};
   IDispatch* box = drawn.shape.Get();
   if (!box) return drawn;
-  PutWideText(box, "TextFrame.Characters.Text", text);
-  PutNumber(box, "TextFrame.AutoSize", -1);
-  PutWideText(box, "TextFrame.Characters.font.Name", templates.labelFontName.View());
-  PutNumber(box, "TextFrame.Characters.font.Size", templates.labelFontSize);
-  PutNumber(box, "TextFrame.VerticalAlignment", -4108);
-  PutNumber(box, "TextFrame.HorizontalAlignment", -4131);
-  PutNumber(box, "TextFrame.AutoMargins", 0);
-  PutNumber(box, "TextFrame.MarginLeft", 0);
-  PutNumber(box, "TextFrame.MarginBottom", 0);
-  PutNumber(box, "TextFrame.MarginRight", 0);
-  PutNumber(box, "TextFrame.MarginTop", 0);
+  // The text frame is the box's for its whole life: reached once. The characters are
+  // reached after the text is in, so that their font covers all of it.
+  if (AutomationObject frame = GetObjectAt(box, "TextFrame")) {
+    IDispatch* f = frame.Get();
+    PutWideText(f, "Characters.Text", text);
+    PutNumber(f, "AutoSize", -1);
+    if (AutomationObject font = GetObjectAt(f, "Characters.font")) {
+      PutWideText(font.Get(), "Name", templates.labelFontName.View());
+      PutNumber(font.Get(), "Size", templates.labelFontSize);
+    }
+    PutNumber(f, "VerticalAlignment", -4108);
+    PutNumber(f, "HorizontalAlignment", -4131);
+    PutNumber(f, "AutoMargins", 0);
+    PutNumber(f, "MarginLeft", 0);
+    PutNumber(f, "MarginBottom", 0);
+    PutNumber(f, "MarginRight", 0);
+    PutNumber(f, "MarginTop", 0);
+  }
   PutNumber(box, "Fill.Visible", 0);
   PutNumber(box, "Line.Visible", 0);
   PutNumber(box, "Placement", 1);
@@ -49,12 +59,12 @@ DrawnShape AddTextLabel(const BoundPlan& plan, const TaskRecord& task, WideView 
 DrawnShape AddTemplateShape(const BoundPlan& plan, TaskRecord& task, double left, double top, double width,
                             double height, IDispatch* templateShape) {
   if (!templateShape) return {};
-  const double th = GetHeight(templateShape);
+  const double th = KeptNumber(templateShape, "Height");
   const double bandTop = top + (height - th) / 2;
   DrawnShape drawn;
   const std::int64_t style = OutlineStyle(plan.ganttTemplates);
   if (style < 1 || task.isLeaf != 0) {
-    drawn.shape = AddPlainShape(plan.wbsSheet, GetNumber(templateShape, "AutoShapeType"), left, bandTop, width, th);
+    drawn.shape = AddPlainShape(plan.wbsSheet, KeptNumber(templateShape, "AutoShapeType"), left, bandTop, width, th);
   } else {
     // The anchor is drawn as a leaf bar (letter "A"), then hidden under the outline.
     task.isLeaf = 1;

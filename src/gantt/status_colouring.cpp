@@ -1,6 +1,7 @@
 #include "gantt/status_colouring.h"
 
 #include "automation/dispatch_call.h"
+#include "automation/export_memo.h"
 #include "automation/host_object.h"
 #include "base/column_letters.h"
 #include "base/number_text.h"
@@ -24,7 +25,7 @@ void DeleteShapeNamed(IDispatch* wbsSheet, const std::string& name) {
 
 AutomationObject AddShapeLike(IDispatch* wbsSheet, IDispatch* templateShape, double left, double top, double width,
                               double height) {
-  return GetObjectResult(wbsSheet, KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), GetNumber(templateShape, "AutoShapeType"),
+  return GetObjectResult(wbsSheet, KV_W(".Shapes.AddShape(%e,%e,%e,%e,%e)"), KeptNumber(templateShape, "AutoShapeType"),
                          left, top, width, height);
 }
 
@@ -33,7 +34,7 @@ AutomationObject WbsCell(IDispatch* wbsSheet, std::int64_t row, std::int64_t col
 }
 
 void DrawLinkErrorFrame(const BoundPlan& plan, const TaskRecord& task) {
-  AutomationObject templateShape = ShapeByName(plan.settingsSheet, "WSDependsCheckError");
+  AutomationObject templateShape = KeptShape(plan.settingsSheet, "WSDependsCheckError");
   if (!templateShape) return;
   AutomationObject anchor = WbsCell(plan.wbsSheet, task.row, plan.wbsSettings.predecessorsColNo);
   AutomationObject frame = AddShapeLike(plan.wbsSheet, templateShape.Get(), GetLeft(anchor.Get()) - 4.0, GetTop(anchor.Get()),
@@ -56,11 +57,11 @@ const char* StatusTemplateName(TaskRecord& task) {
 void DrawStatusMarker(const BoundPlan& plan, TaskRecord& task) {
   const char* name = StatusTemplateName(task);
   if (!name) return;
-  AutomationObject templateShape = ShapeByName(plan.settingsSheet, name);
+  AutomationObject templateShape = KeptShape(plan.settingsSheet, name);
   if (!templateShape) return;
   AutomationObject anchor = WbsCell(plan.wbsSheet, task.row, plan.wbsSettings.taskNameColNo);
-  const double width = GetWidth(templateShape.Get());
-  const double height = GetHeight(templateShape.Get());
+  const double width = KeptNumber(templateShape.Get(), "Width");
+  const double height = KeptNumber(templateShape.Get(), "Height");
   AutomationObject marker =
       AddShapeLike(plan.wbsSheet, templateShape.Get(), GetLeft(anchor.Get()) + (GetWidth(anchor.Get()) - width) / 2,
                    GetTop(anchor.Get()) + (GetHeight(anchor.Get()) - height) / 2, width, height);
@@ -97,8 +98,8 @@ void ColourTaskRow(const BoundPlan& plan, TaskRecord& task) {
   if (task.linkError != 0) DrawLinkErrorFrame(plan, task);
   if (task.isLeaf == 0) {
     AutomationObject levelTemplate =
-        ShapeByName(plan.settingsSheet, BarPrefix(plan.ganttTemplates) + FormatInteger(task.level));
-    if (levelTemplate) PutNumber(rowRange.Get(), "Interior.Color", GetNumber(levelTemplate.Get(), "Fill.ForeColor.RGB"));
+        KeptShape(plan.settingsSheet, BarPrefix(plan.ganttTemplates) + FormatInteger(task.level));
+    if (levelTemplate) PutNumber(rowRange.Get(), "Interior.Color", KeptNumber(levelTemplate.Get(), "Fill.ForeColor.RGB"));
     return;
   }
   if (w.taskColorUseFlg == 1 && !IsComplete(task) && task.plannedStart != 0) DrawStatusMarker(plan, task);

@@ -1,5 +1,6 @@
 #include "gantt/task_bars.h"
 
+#include "automation/call_phase.h"
 #include "automation/host_object.h"
 #include "base/number_text.h"
 #include "gantt/bar_geometry.h"
@@ -117,6 +118,7 @@ WideText BarLabelText(const TaskRecord& task) {
 }
 
 void DrawTaskBars(BoundPlan& plan, TaskRecord& task) {
+  const CallPhase phase("bars");
   RefreshTask(plan, task);
   ComputeBarGeometry(plan, task);
   if (task.plannedStart == 0) return;

@@ -1,5 +1,6 @@
 #include "gantt/template_loader.h"
 
+#include "automation/export_memo.h"
 #include "automation/host_object.h"
 #include "automation/message_box.h"
 #include "base/number_text.h"
@@ -25,11 +26,11 @@ void LoadGanttTemplates(BoundPlan& plan) {
 }
 
 std::string BarPrefix(const GanttTemplates& templates) {
-  return templates.barTemplate ? GetName(templates.barTemplate.Get()) : std::string();
+  return templates.barTemplate ? KeptName(templates.barTemplate.Get()) : std::string();
 }
 
 std::string ConnectorPrefix(const GanttTemplates& templates) {
-  return templates.connectorTemplate ? GetName(templates.connectorTemplate.Get()) : std::string();
+  return templates.connectorTemplate ? KeptName(templates.connectorTemplate.Get()) : std::string();
 }
 
 bool BarTemplateUsable(const GanttTemplates& templates) {

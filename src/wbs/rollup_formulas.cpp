@@ -2,8 +2,10 @@
 
 #include "automation/dispatch_call.h"
 #include "automation/host_object.h"
+#include "base/column_letters.h"
 #include "base/number_text.h"
 #include "base/text_helpers.h"
+#include "platform/variant_owner.h"
 #include "wbs/task_lookup.h"
 
 namespace korvat {
@@ -96,6 +98,14 @@ void ClearLeafFormulas(const BoundPlan& plan, const TaskRecord& task) {
   IDispatch* sheet = plan.wbsSheet;
   const std::int64_t first = s.firstColNo >= 1 ? s.firstColNo : 1;
   const auto row = static_cast<std::uint32_t>(task.row);
+  if (first > s.lastColNo) return;
+  // One question for the whole row: only a row that holds a formula is looked at cell by cell.
+  AutomationObject whole = RangeAt(sheet, ColumnLetters(first) + FormatInteger(task.row) + ":" +
+                                              ColumnLetters(s.lastColNo) + FormatInteger(task.row));
+  VariantOwner any;
+  if (whole && SUCCEEDED(GetValue(KV_W("v"), any.Get(), whole.Get(), KV_W(".HasFormula"))) &&
+      any.Type() == VT_BOOL && any->boolVal == VARIANT_FALSE)
+    return;
   for (std::int64_t column = first; column <= s.lastColNo; ++column) {
     std::int32_t hasFormula = 0;
     GetValue(KV_W("b"), &hasFormula, sheet, KV_W(".Cells(%u,%u).HasFormula"), row, static_cast<std::uint32_t>(column));

@@ -1,5 +1,6 @@
 #include "wbs/task_reading.h"
 
+#include "automation/call_phase.h"
 #include "automation/host_object.h"
 #include "calendar/calendar_days.h"
 #include "base/column_letters.h"
@@ -140,6 +141,7 @@ std::int64_t CountTasks(const BoundPlan& plan) {
 }
 
 void ReadTasks(BoundPlan& plan) {
+  const CallPhase phase("scheduling");
   const WbsSettings& s = plan.wbsSettings;
   TaskTable& table = plan.taskTable;
   table.taskCount = CountTasks(plan);

@@ -1,5 +1,6 @@
 #include "wbs/task_scheduling.h"
 
+#include "automation/call_phase.h"
 #include "automation/message_box.h"
 #include "calendar/calendar_days.h"
 #include "base/minute_math.h"
@@ -117,6 +118,7 @@ void WriteDurations(const BoundPlan& plan, TaskRecord& task) {
 }
 
 void ScheduleTasks(BoundPlan& plan, RowFinisher finishRow) {
+  const CallPhase phase("scheduling");
   Pass pass{plan};
   const TaskTable& table = plan.taskTable;
   for (TaskRecord* task = FirstTask(table); task; task = NextTask(table, *task)) {

@@ -127,6 +127,16 @@ TEST_F(RangeTest, FormulaAndHasFormula) {
   EXPECT_EQ(Text(Cell(1, 1).Get(), KV_W("Formula")), "1");
 }
 
+TEST_F(RangeTest, HasFormulaOfSeveralCellsTellsAllNoneOrSome) {
+  ASSERT_HR(PutValue(wbs_.Get(), KV_W(".Cells(%u,%u).Formula=%s"), 13u, 1u, "=1+1"), S_OK);
+  ASSERT_HR(PutValue(wbs_.Get(), KV_W(".Cells(%u,%u).Formula=%s"), 13u, 2u, "=2+2"), S_OK);
+  ASSERT_HR(PutValue(wbs_.Get(), KV_W(".Cells(%u,%u)=%s"), 13u, 3u, "5"), S_OK);
+  EXPECT_EQ(Text(RangeAt("A13:B13").Get(), KV_W("HasFormula")), "True");
+  EXPECT_EQ(Variant(RangeAt("A13:C13").Get(), KV_W("HasFormula")).Type(), VT_NULL);
+  EXPECT_EQ(Variant(RangeAt("B13:C13").Get(), KV_W("HasFormula")).Type(), VT_NULL);
+  EXPECT_EQ(Text(RangeAt("C13:D14").Get(), KV_W("HasFormula")), "False");
+}
+
 TEST_F(RangeTest, TextShowsTheNumberFormat) {
   EXPECT_EQ(Text(Cell(1, 2).Get(), KV_W("Text")), "09:00");
   EXPECT_EQ(Text(Cell(2, 2).Get(), KV_W("Text")), "1234.50");
