@@ -416,7 +416,7 @@ bool ReadShapes(JsonReader& r, const Json& v, Worksheet& ws, std::string* connec
       *connectionError = p.path + ": no other shape of the sheet is named \"" + p.shapeName + "\"";
       return false;
     }
-    (p.begin ? connector->beginConnection : connector->endConnection) = {target->id, p.site};
+    ws.Shapes().Glue(*connector, p.begin, {target->id, p.site});
   }
   return true;
 }

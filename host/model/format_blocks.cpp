@@ -116,6 +116,7 @@ void FormatBlocks::Change(const RangeRef& range, const std::function<void(CellSt
   const int firstCol = std::max(1, range.firstCol), lastCol = std::min(kMaxColumns, range.lastCol);
   const int firstRow = std::max(1, range.firstRow), lastRow = std::min(kMaxRows, range.lastRow);
   if (firstCol > lastCol || firstRow > lastRow) return;
+  lastRow_ = -1;
   Memo memo;
   CellStyle fromDefault;
   change(fromDefault);
@@ -187,9 +188,11 @@ void FormatBlocks::ForEachSpanInRow(int row, int firstCol, int lastCol,
 }
 
 int FormatBlocks::LastRow() const {
+  if (lastRow_ >= 0) return lastRow_;
   int last = 0;
   for (const auto& [first, band] : bands_)
     if (!band.runs.empty()) last = std::max(last, band.runs.rbegin()->second.lastRow);
+  lastRow_ = last;
   return last;
 }
 
@@ -204,6 +207,7 @@ size_t FormatBlocks::BlockCount() const {
 void FormatBlocks::RemapRows(const std::function<int(int)>& map) {
   const int highest = LastRow();
   if (highest == 0) return;
+  lastRow_ = -1;
   // The map as stretches of rows that stay together: [from, to] goes to [onto, ...].
   struct Stretch {
     int from, to, onto;

@@ -70,6 +70,7 @@ class FormatBlocks {
 
   StyleTable styles_;
   Bands bands_;
+  mutable int lastRow_ = -1;  // LastRow() as last found; -1 after a change
 };
 
 }  // namespace korvat::host
