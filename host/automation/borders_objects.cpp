@@ -4,6 +4,7 @@
 // two cells belongs to both: reading an edge that a cell does not hold looks at the
 // neighbour's facing edge, and writing changes a facing edge the neighbour holds.
 
+#include <algorithm>
 #include <span>
 
 #include "host/model/color_palette.h"
@@ -143,19 +144,22 @@ class BorderObject : public Adapter<BorderObject> {
     if (!cells) return Fail("Unable to set the property of the Border class");
     if (cells->empty) return Ok();
     const RangeRef& e = cells->cells;
-    if (static_cast<long long>(e.RowCount()) * e.ColumnCount() > kMaxStyledCells)
-      return Fail("The range is too large to format cell by cell.");
     const Edge edge = cells->edge;
-    for (int r = e.firstRow; r <= e.lastRow; ++r)
-      for (int c = e.firstCol; c <= e.lastCol; ++c) {
-        if (CellStyle* s = ws->MutableStyle(r, c)) Write(s->border(edge), a, *v);
-        int nr = r, nc = c;
-        Neighbour(edge, &nr, &nc);
-        if (!Worksheet::InSheet(nr, nc)) continue;
-        const Border& facing = ws->Style(nr, nc).border(Opposite(edge));
-        if (facing.lineStyle == kNone) continue;
-        if (CellStyle* s = ws->MutableStyle(nr, nc)) Write(s->border(Opposite(edge)), a, *v);
-      }
+    const int value = *v;
+    ws->ChangeStyles(e, [&](CellStyle& s) { Write(s.border(edge), a, value); });
+    // The neighbours' facing edges, where they hold a line, take the same change.
+    RangeRef facing = e;
+    Neighbour(edge, &facing.firstRow, &facing.firstCol);
+    Neighbour(edge, &facing.lastRow, &facing.lastCol);
+    facing.firstRow = std::max(1, facing.firstRow);
+    facing.firstCol = std::max(1, facing.firstCol);
+    facing.lastRow = std::min(kMaxRows, facing.lastRow);
+    facing.lastCol = std::min(kMaxColumns, facing.lastCol);
+    const Edge opposite = Opposite(edge);
+    if (facing.firstRow <= facing.lastRow && facing.firstCol <= facing.lastCol)
+      ws->ChangeStyles(facing, [&](CellStyle& s) {
+        if (s.border(opposite).lineStyle != kNone) Write(s.border(opposite), a, value);
+      });
     Context().Book().BumpGeneration();
     return Ok();
   }

@@ -89,8 +89,14 @@ class RangeObject : public Adapter<RangeObject> {
     if (call.Count() > 0) return PutThroughItem(call);
     auto ws = LockWorksheet(sheet_);
     if (!ws) return Deleted("Range");
-    if (CellCount(range_) > kMaxCellsPerWrite) return Fail("The range is too large to write cell by cell.");
     const CellValue value = ToCellValue(call.Value());
+    // An empty value empties the cells, which costs what the range holds, not its size.
+    if (value.IsEmpty() || (value.IsText() && value.text.empty())) {
+      ws->ClearContents(range_);
+      RaiseChange(SharedContext(), ws, range_);
+      return Ok();
+    }
+    if (CellCount(range_) > kMaxCellsPerWrite) return Fail("The range is too large to write cell by cell.");
     for (int r = range_.firstRow; r <= range_.lastRow; ++r)
       for (int c = range_.firstCol; c <= range_.lastCol; ++c) {
         if (value.IsText())
@@ -549,13 +555,7 @@ class RangeObject : public Adapter<RangeObject> {
   Status EachStyle(F&& change) {
     auto ws = LockWorksheet(sheet_);
     if (!ws) return Deleted("Range");
-    if (CellCount(range_) > kMaxCellsPerWrite) return Fail("The range is too large to format cell by cell.");
-    for (int r = range_.firstRow; r <= range_.lastRow; ++r)
-      for (int c = range_.firstCol; c <= range_.lastCol; ++c) {
-        CellStyle style = ws->Style(r, c);
-        change(style);
-        ws->SetStyle(r, c, style);
-      }
+    ws->ChangeStyles(range_, change);
     return Ok();
   }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reading and changing the style of every cell of a range, for the format adapters.
 // A read answers the value the cells share, or Null when they differ, as the host
-// does; writes change every cell of the range.
+// does; writes change every cell of the range, held as blocks by the sheet.
 
 #include <functional>
 
@@ -9,9 +9,6 @@
 #include "host/model/worksheet.h"
 
 namespace korvat::host::automation {
-
-// Writes beyond this many cells are refused rather than filling a sheet cell by cell.
-inline constexpr long long kMaxStyledCells = 4'000'000;
 
 // At most this many cells are compared by a read; a larger range answers as its first cells do.
 inline constexpr long long kMaxComparedCells = 100'000;
@@ -23,8 +20,8 @@ using StyleReader = std::function<void(const CellStyle& style, VARIANT* result)>
 Status ReadSharedStyle(const SheetWeak& sheet, const RangeRef& range, std::string_view object, VARIANT* result,
                        const StyleReader& read);
 
-// Applies the change to every cell of the range; fails when the sheet is gone or the range
-// is too large.
+// Applies the change to every cell of the range; fails when the sheet is gone. The change
+// must depend on the style alone.
 Status ChangeStyles(const SheetWeak& sheet, const RangeRef& range, const std::function<void(CellStyle&)>& change,
                     std::string_view object);
 

@@ -52,6 +52,55 @@ bool ReadBorders(JsonReader& r, const Json& v, CellStyle* style) {
   return r.ok();
 }
 
+// The format members of a cell (old form) or of an entry of the style table.
+bool ReadStyleMembers(JsonReader& r, const Json& v, CellStyle* style) {
+  if (auto it = v.find("b"); it != v.end()) {
+    Scope s(r, std::string("b"));
+    ReadBorders(r, *it, style);
+  }
+  if (auto it = v.find("fill"); it != v.end()) {
+    Scope s(r, std::string("fill"));
+    ReadFields(r, *it, &style->interior, InteriorFields());
+  }
+  if (auto it = v.find("font"); it != v.end()) {
+    Scope s(r, std::string("font"));
+    ReadFields(r, *it, &style->font, FontFields());
+  }
+  r.String(v, "nf", &style->numberFormat);
+  r.Integer(v, "ha", &style->horizontalAlignment);
+  r.Integer(v, "va", &style->verticalAlignment);
+  return r.ok();
+}
+
+bool ReadStyleTable(JsonReader& r, const Json& v, std::vector<CellStyle>* styles) {
+  if (!r.ExpectArray(v)) return false;
+  for (size_t i = 0; i < v.size() && r.ok(); ++i) {
+    Scope e(r, i);
+    if (!r.ExpectObject(v[i]) || !r.OnlyKeys(v[i], {"b", "fill", "font", "nf", "ha", "va"})) return false;
+    CellStyle style;
+    if (ReadStyleMembers(r, v[i], &style)) styles->push_back(style);
+  }
+  return r.ok();
+}
+
+// "formats": {"B5:XFD40": 0, ...}: blocks of cells and the entry of the style table each shows.
+bool ReadFormats(JsonReader& r, const Json& v, Worksheet& ws, const std::vector<CellStyle>& styles) {
+  if (!r.ExpectObject(v)) return false;
+  for (auto it = v.begin(); it != v.end() && r.ok(); ++it) {
+    Scope scope(r, it.key());
+    auto range = ParseRangeRef(it.key());
+    if (!range || it.key().find('$') != std::string::npos)
+      return r.Fail("not a range (expected e.g. \"B7\", \"B7:D9\", \"B:D\" or \"5:7\")");
+    int index = -1;
+    if (!r.ReadInteger(it.value(), &index)) return false;
+    if (index < 0 || static_cast<size_t>(index) >= styles.size())
+      return r.Fail("style " + std::to_string(index) + " is not in the workbook's styles (it has " +
+                    std::to_string(styles.size()) + ")");
+    ws.SetStyles(*range, styles[static_cast<size_t>(index)]);
+  }
+  return r.ok();
+}
+
 bool ReadCell(JsonReader& r, const Json& v, Worksheet& ws, int row, int col) {
   if (v.is_string()) {
     const std::string& s = v.get_ref<const std::string&>();
@@ -80,23 +129,12 @@ bool ReadCell(JsonReader& r, const Json& v, Worksheet& ws, int row, int col) {
     Scope s(r, std::string("f"));
     return r.Fail("a formula starts with \"=\"");
   }
-  if (auto it = v.find("b"); it != v.end()) {
-    Scope s(r, std::string("b"));
-    ReadBorders(r, *it, &style);
-  }
-  if (auto it = v.find("fill"); it != v.end()) {
-    Scope s(r, std::string("fill"));
-    ReadFields(r, *it, &style.interior, InteriorFields());
-  }
-  if (auto it = v.find("font"); it != v.end()) {
-    Scope s(r, std::string("font"));
-    ReadFields(r, *it, &style.font, FontFields());
-  }
-  r.String(v, "nf", &style.numberFormat);
-  r.Integer(v, "ha", &style.horizontalAlignment);
-  r.Integer(v, "va", &style.verticalAlignment);
-  if (!r.ok()) return false;
-  ws.SetStyle(row, col, style);
+  if (!ReadStyleMembers(r, v, &style)) return false;
+  // A cell of the old form carries its whole style; one of the new form none (its format
+  // is in the sheet's blocks), so it leaves the blocks alone.
+  const bool styled = v.contains("b") || v.contains("fill") || v.contains("font") || v.contains("nf") ||
+                      v.contains("ha") || v.contains("va");
+  if (styled) ws.SetStyle(row, col, style);
   return ws.SetInput(row, col, value, formula);
 }
 
@@ -378,12 +416,13 @@ bool ReadShapes(JsonReader& r, const Json& v, Worksheet& ws, std::string* connec
       *connectionError = p.path + ": no other shape of the sheet is named \"" + p.shapeName + "\"";
       return false;
     }
-    (p.begin ? connector->beginConnection : connector->endConnection) = {target->id, p.site};
+    ws.Shapes().Glue(*connector, p.begin, {target->id, p.site});
   }
   return true;
 }
 
-bool ReadSheet(JsonReader& r, const Json& v, Workbook& book, std::string* laterError) {
+bool ReadSheet(JsonReader& r, const Json& v, Workbook& book, const std::vector<CellStyle>& styles,
+               std::string* laterError) {
   if (!r.ExpectObject(v)) return false;
   std::string kind = "worksheet", name;
   r.String(v, "kind", &kind);
@@ -410,7 +449,7 @@ bool ReadSheet(JsonReader& r, const Json& v, Workbook& book, std::string* laterE
     }
     return r.ok();
   }
-  if (!r.OnlyKeys(v, {"name", "kind", "codeName", "visible", "columns", "rows", "cells", "names",
+  if (!r.OnlyKeys(v, {"name", "kind", "codeName", "visible", "columns", "rows", "formats", "cells", "names",
                       "conditionalFormats", "shapes"}))
     return false;
   Worksheet* ws = book.AddWorksheet(name);
@@ -423,6 +462,10 @@ bool ReadSheet(JsonReader& r, const Json& v, Workbook& book, std::string* laterE
   if (auto it = v.find("rows"); it != v.end() && r.ok()) {
     Scope s(r, std::string("rows"));
     ReadExtents(r, *it, *ws, false);
+  }
+  if (auto it = v.find("formats"); it != v.end() && r.ok()) {
+    Scope s(r, std::string("formats"));
+    ReadFormats(r, *it, *ws, styles);
   }
   if (auto it = v.find("cells"); it != v.end() && r.ok()) {
     Scope s(r, std::string("cells"));
@@ -462,7 +505,7 @@ bool ReadWorkbookJson(const Json& root, Workbook& book, std::string* error) {
   JsonReader r;
   std::string laterError;
   if (r.ExpectObject(root) &&
-      r.OnlyKeys(root, {"format", "version", "application", "names", "sheets"})) {
+      r.OnlyKeys(root, {"format", "version", "application", "names", "styles", "sheets"})) {
     std::string format;
     int version = 0;
     r.String(root, "format", &format);
@@ -475,6 +518,11 @@ bool ReadWorkbookJson(const Json& root, Workbook& book, std::string* error) {
       JsonReader::Scope s(r, std::string("version"));
       r.Fail("unsupported version (this build reads version 1)");
     }
+    std::vector<CellStyle> styles;
+    if (auto it = root.find("styles"); it != root.end() && r.ok()) {
+      JsonReader::Scope s(r, std::string("styles"));
+      ReadStyleTable(r, *it, &styles);
+    }
     auto sheets = root.find("sheets");
     if (r.ok() && sheets == root.end()) r.Fail("missing member \"sheets\"");
     if (r.ok()) {
@@ -482,7 +530,7 @@ bool ReadWorkbookJson(const Json& root, Workbook& book, std::string* error) {
       if (r.ExpectArray(*sheets)) {
         for (size_t i = 0; i < sheets->size() && r.ok() && laterError.empty(); ++i) {
           JsonReader::Scope e(r, i);
-          ReadSheet(r, (*sheets)[i], book, &laterError);
+          ReadSheet(r, (*sheets)[i], book, styles, &laterError);
         }
       }
     }

@@ -1,6 +1,8 @@
 // Model -> canonical JSON.
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "host/file/model_fields.h"
 #include "host/file/workbook_file.h"
@@ -39,13 +41,12 @@ JsonOut StyleMembers(const CellStyle& s) {
   return out;
 }
 
-// A short form when the cell has no style and its content cannot be mistaken.
+// The cell's content; its format is in the sheet's blocks. A short form when the content
+// cannot be mistaken.
 JsonOut CellJson(const Cell& c) {
-  const bool plain = c.style.IsDefault();
-  if (plain && c.HasFormula()) return JsonOut(c.formula);
-  if (plain && (c.value.IsNumber() || c.value.IsBoolean())) return ValueJson(c.value);
-  if (plain && c.value.IsText() && (c.value.text.empty() || c.value.text.front() != '='))
-    return JsonOut(c.value.text);
+  if (c.HasFormula()) return JsonOut(c.formula);
+  if (c.value.IsNumber() || c.value.IsBoolean()) return ValueJson(c.value);
+  if (c.value.IsText() && (c.value.text.empty() || c.value.text.front() != '=')) return JsonOut(c.value.text);
   JsonOut out = JsonOut::object();
   if (c.HasFormula()) {
     out["f"] = c.formula;
@@ -54,8 +55,39 @@ JsonOut CellJson(const Cell& c) {
   } else if (!c.value.IsEmpty()) {
     out["v"] = ValueJson(c.value);
   }
-  const JsonOut style = StyleMembers(c.style);
-  for (auto it = style.begin(); it != style.end(); ++it) out[it.key()] = it.value();
+  return out;
+}
+
+// The workbook's distinct formats, numbered in the order the sheets first use them.
+class StyleNumbers {
+ public:
+  int Of(const CellStyle& style) {
+    auto& same = byHash_[StyleHash(style)];
+    for (int i : same)
+      if (styles_[static_cast<size_t>(i)] == style) return i;
+    styles_.push_back(style);
+    same.push_back(static_cast<int>(styles_.size()) - 1);
+    return static_cast<int>(styles_.size()) - 1;
+  }
+  JsonOut Table() const {
+    JsonOut out = JsonOut::array();
+    for (const CellStyle& s : styles_) out.push_back(StyleMembers(s));
+    return out;
+  }
+  bool Empty() const { return styles_.empty(); }
+
+ private:
+  std::vector<CellStyle> styles_;
+  std::unordered_map<size_t, std::vector<int>> byHash_;
+};
+
+// The sheet's formats as disjoint blocks in their normal form: column bands from the left,
+// rows from the top within a band.
+JsonOut FormatsJson(const Worksheet& ws, StyleNumbers& numbers) {
+  JsonOut out = JsonOut::object();
+  ws.NormalFormats().ForEachBlock([&](const RangeRef& block, const CellStyle& style) {
+    AppendMember(out, FormatRangeRef(block), JsonOut(numbers.Of(style)));
+  });
   return out;
 }
 
@@ -178,7 +210,7 @@ JsonOut ConditionalFormatJson(const ConditionalFormat& f) {
   return out;
 }
 
-JsonOut WorksheetJson(const Worksheet& ws) {
+JsonOut WorksheetJson(const Worksheet& ws, StyleNumbers& numbers) {
   JsonOut out = JsonOut::object();
   out["name"] = ws.Name();
   if (!ws.codeName.empty()) out["codeName"] = ws.codeName;
@@ -187,14 +219,13 @@ JsonOut WorksheetJson(const Worksheet& ws) {
   if (!columns.empty()) out["columns"] = columns;
   JsonOut rows = ExtentsJson(ws.Rows(), false);
   if (!rows.empty()) out["rows"] = rows;
+  JsonOut formats = FormatsJson(ws, numbers);
+  if (!formats.empty()) out["formats"] = std::move(formats);
   JsonOut cells = JsonOut::object();
-  for (const auto& [key, cell] : ws.Cells()) {
-    JsonOut one = CellJson(cell);
-    // A cell record left with nothing to keep (a write the host refused half-way) is not
-    // written: the reader would drop it, and the saved text would change on the next save.
-    if (one.is_object() && one.empty()) continue;
-    AppendMember(cells, FormatCellAddress(Worksheet::KeyRow(key), Worksheet::KeyColumn(key)), std::move(one));
-  }
+  // Formats are saved as blocks above; a cell record that holds no content is not written
+  // (the reader would drop it, and the next save would differ).
+  for (const auto& [key, cell] : ws.Cells())
+    if (cell.HasContent()) AppendMember(cells, FormatCellAddress(Worksheet::KeyRow(key), Worksheet::KeyColumn(key)), CellJson(cell));
   if (!cells.empty()) out["cells"] = std::move(cells);
   JsonOut names = NamesJson(ws.Names());
   if (!names.empty()) out["names"] = names;
@@ -245,12 +276,14 @@ std::string WorkbookToText(const Workbook& book) {
   if (!app.empty()) root["application"] = app;
   JsonOut names = NamesJson(book.Names());
   if (!names.empty()) root["names"] = names;
+  StyleNumbers numbers;
   JsonOut sheets = JsonOut::array();
   for (int i = 0; i < book.SheetCount(); ++i) {
     const Sheet* s = book.SheetAt(i);
-    sheets.push_back(s->Kind() == SheetKind::Worksheet ? WorksheetJson(*static_cast<const Worksheet*>(s))
+    sheets.push_back(s->Kind() == SheetKind::Worksheet ? WorksheetJson(*static_cast<const Worksheet*>(s), numbers)
                                                        : ChartSheetJson(*static_cast<const ChartSheet*>(s)));
   }
+  if (!numbers.Empty()) root["styles"] = numbers.Table();
   root["sheets"] = sheets;
   // Invalid UTF-8 in a text is replaced rather than failing the save.
   return root.dump(2, ' ', false, JsonOut::error_handler_t::replace) + "\n";

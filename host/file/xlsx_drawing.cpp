@@ -517,12 +517,12 @@ bool ReadDrawing(const pugi::xml_node& root, const std::string& part, const Them
   // Ends glued to shapes that the drawing does not hold come loose.
   for (const Pending& p : pending) {
     Shape* connector = ws.Shapes().FindById(p.connectorId);
-    auto glue = [&](int fileId, int site, ConnectorEnd* end) {
+    auto glue = [&](int fileId, int site, bool begin) {
       auto it = idInFile.find(fileId);
-      if (it != idInFile.end() && it->second != p.connectorId) *end = {it->second, site};
+      if (it != idInFile.end() && it->second != p.connectorId) ws.Shapes().Glue(*connector, begin, {it->second, site});
     };
-    glue(p.beginId, p.beginSite, &connector->beginConnection);
-    glue(p.endId, p.endSite, &connector->endConnection);
+    glue(p.beginId, p.beginSite, true);
+    glue(p.endId, p.endSite, false);
   }
   return true;
 }

@@ -178,23 +178,26 @@ std::string SheetDataXml(const Worksheet& ws, StyleWriter& styles, SharedStrings
   std::string out = "<sheetData>";
   const auto& rows = ws.Rows().Explicit();
   auto rowIt = rows.begin();
-  const auto& cells = ws.Cells();
-  auto cellIt = cells.begin();
-  while (cellIt != cells.end() || rowIt != rows.end()) {
-    const int cellRow = cellIt != cells.end() ? Worksheet::KeyRow(cellIt->first) : kMaxRows + 1;
-    const int row = std::min(cellRow, rowIt != rows.end() ? rowIt->first : kMaxRows + 1);
-    const ExtentIndex::Entry* extent = nullptr;
-    if (rowIt != rows.end() && rowIt->first == row) extent = &(rowIt++)->second;
-    out += RowStart(row, extent);
-    if (cellRow != row) {
-      out += "/>";
-      continue;
+  int open = 0;  // the row whose element is open
+  // Rows with a size but no cell before `row` get their empty element.
+  auto sizedRowsBefore = [&](int row) {
+    for (; rowIt != rows.end() && rowIt->first < row; ++rowIt) out += RowStart(rowIt->first, &rowIt->second) + "/>";
+  };
+  const Cell kFormatted;
+  // Cells only formatted are held as blocks by the sheet; each is written as its own cell.
+  ws.ForEachShownCell({1, 1, kMaxRows, kMaxColumns}, [&](int row, int col, const CellStyle&, const Cell* cell) {
+    if (row != open) {
+      if (open != 0) out += "</row>";
+      sizedRowsBefore(row);
+      const ExtentIndex::Entry* extent = nullptr;
+      if (rowIt != rows.end() && rowIt->first == row) extent = &(rowIt++)->second;
+      out += RowStart(row, extent) + ">";
+      open = row;
     }
-    out += ">";
-    for (; cellIt != cells.end() && Worksheet::KeyRow(cellIt->first) == row; ++cellIt)
-      AppendCell(out, ws, row, Worksheet::KeyColumn(cellIt->first), cellIt->second, styles, strings);
-    out += "</row>";
-  }
+    AppendCell(out, ws, row, col, cell ? *cell : kFormatted, styles, strings);
+  });
+  if (open != 0) out += "</row>";
+  sizedRowsBefore(kMaxRows + 1);
   return out + "</sheetData>";
 }
 
@@ -231,12 +234,16 @@ std::string ConditionalFormatsXml(const Worksheet& ws, StyleWriter& styles, cons
 
 RangeRef UsedRange(const Worksheet& ws) {
   RangeRef r{1, 1, 1, 1};
-  if (ws.Cells().empty()) return r;
-  r.firstRow = Worksheet::KeyRow(ws.Cells().begin()->first);
+  if (ws.Cells().empty() && ws.Formats().Empty()) return r;
   r.lastRow = ws.LastUsedRow();
   r.lastCol = ws.LastUsedColumn();
+  r.firstRow = ws.Cells().empty() ? r.lastRow : Worksheet::KeyRow(ws.Cells().begin()->first);
   r.firstCol = r.lastCol;
   for (const auto& [key, cell] : ws.Cells()) r.firstCol = std::min(r.firstCol, Worksheet::KeyColumn(key));
+  ws.Formats().ForEachBlock([&](const RangeRef& b, const CellStyle&) {
+    r.firstRow = std::min(r.firstRow, b.firstRow);
+    r.firstCol = std::min(r.firstCol, b.firstCol);
+  });
   return r;
 }
 

@@ -63,6 +63,20 @@ std::vector<ConditionalFormat> CopiedConditionalFormats(const Worksheet& from, c
   return out;
 }
 
+struct CopiedBlock {
+  RangeRef area;  // moved to the destination
+  CellStyle style;
+};
+
+// The source's formatted blocks over the range, moved with the cells.
+std::vector<CopiedBlock> SnapshotBlocks(const Worksheet& from, const RangeRef& range, int rowDelta, int colDelta) {
+  std::vector<CopiedBlock> out;
+  from.Formats().ForEachBlock(range, [&](const RangeRef& a, const CellStyle& s) {
+    out.push_back({{a.firstRow + rowDelta, a.firstCol + colDelta, a.lastRow + rowDelta, a.lastCol + colDelta}, s});
+  });
+  return out;
+}
+
 }  // namespace
 
 bool CopyRange(const Worksheet& from, const RangeRef& range, Worksheet& to, int row, int col,
@@ -72,13 +86,22 @@ bool CopyRange(const Worksheet& from, const RangeRef& range, Worksheet& to, int 
   std::vector<CopiedCell> copied = Snapshot(from, range, rowDelta, colDelta, kind);
   const bool formats = kind == PasteKind::All || kind == PasteKind::Formats;
   std::vector<ConditionalFormat> conditions;
-  if (formats) conditions = CopiedConditionalFormats(from, range, rowDelta, colDelta);
+  std::vector<CopiedBlock> blocks;
+  if (formats) {
+    conditions = CopiedConditionalFormats(from, range, rowDelta, colDelta);
+    blocks = SnapshotBlocks(from, range, rowDelta, colDelta);
+  }
 
   RangeRef target{row, col, std::min(kMaxRows, row + range.RowCount() - 1),
                   std::min(kMaxColumns, col + range.ColumnCount() - 1)};
   const bool contents = kind != PasteKind::Formats;
   if (contents) to.ClearContents(target);
   if (formats) to.ClearFormats(target);
+  for (const CopiedBlock& b : blocks) {
+    const RangeRef area{b.area.firstRow, b.area.firstCol, std::min(b.area.lastRow, target.lastRow),
+                        std::min(b.area.lastCol, target.lastCol)};
+    if (area.firstRow <= area.lastRow && area.firstCol <= area.lastCol) to.SetStyles(area, b.style);
+  }
 
   for (const CopiedCell& c : copied) {
     const int r = row + c.rowOffset, k = col + c.colOffset;

@@ -48,17 +48,23 @@ bool ValidRow(int r) { return r >= 1 && r <= kMaxRows; }
 
 // The formats and height of the row above, given to newly inserted rows.
 void CopyRowFormat(Worksheet& sheet, int from, int firstNew, int count) {
-  std::vector<std::pair<int, CellStyle>> styles;
-  auto& cells = sheet.Cells();
-  for (auto it = cells.lower_bound(Worksheet::CellKey(from, 1));
-       it != cells.end() && Worksheet::KeyRow(it->first) == from; ++it) {
-    if (!it->second.style.IsDefault()) styles.emplace_back(Worksheet::KeyColumn(it->first), it->second.style);
-  }
+  struct Span {
+    int first, last;
+    CellStyle style;
+  };
+  std::vector<Span> spans;
+  sheet.ForEachShownCell({from, 1, from, kMaxColumns}, [&](int, int col, const CellStyle& style, const Cell*) {
+    if (style.IsDefault()) return;
+    if (!spans.empty() && spans.back().last == col - 1 && spans.back().style == style) {
+      spans.back().last = col;
+    } else {
+      spans.push_back({col, col, style});
+    }
+  });
   const double height = sheet.Rows().Size(from);
-  for (int r = firstNew; r < firstNew + count && r <= kMaxRows; ++r) {
-    for (const auto& [col, style] : styles) sheet.SetStyle(r, col, style);
-    sheet.SetRowHeight(r, height);
-  }
+  const int lastNew = std::min(kMaxRows, firstNew + count - 1);
+  for (const Span& s : spans) sheet.SetStyles({firstNew, s.first, lastNew, s.last}, s.style);
+  for (int r = firstNew; r <= lastNew; ++r) sheet.SetRowHeight(r, height);
 }
 
 }  // namespace

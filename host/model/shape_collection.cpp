@@ -39,6 +39,7 @@ std::string ConnectorBaseName(int connectorType) {
 
 Shape* ShapeCollection::At(int index) const {
   if (index < 0 || index >= Count()) return nullptr;
+  Compact();
   return order_[static_cast<size_t>(index)].get();
 }
 
@@ -61,10 +62,31 @@ std::shared_ptr<Shape> ShapeCollection::SharedById(int id) const {
   return it == byId_.end() ? nullptr : it->second;
 }
 
+int ShapeCollection::PositionOf(int id) const {
+  auto stamp = zStamp_.find(id);
+  if (stamp == zStamp_.end()) return -1;
+  auto at = std::lower_bound(stamps_.begin(), stamps_.end(), stamp->second);
+  if (at == stamps_.end() || *at != stamp->second) return -1;
+  return static_cast<int>(at - stamps_.begin());
+}
+
+void ShapeCollection::Compact() const {
+  if (holes_ == 0) return;
+  size_t kept = 0;
+  for (size_t i = 0; i < order_.size(); ++i) {
+    if (!order_[i]) continue;
+    order_[kept] = std::move(order_[i]);
+    stamps_[kept] = stamps_[i];
+    ++kept;
+  }
+  order_.resize(kept);
+  stamps_.resize(kept);
+  holes_ = 0;
+}
+
 int ShapeCollection::IndexOf(int id) const {
-  for (size_t i = 0; i < order_.size(); ++i)
-    if (order_[i]->id == id) return static_cast<int>(i);
-  return -1;
+  Compact();
+  return PositionOf(id);
 }
 
 Shape& ShapeCollection::AddNew(ShapeType type, std::string baseName, double left, double top,
@@ -85,8 +107,16 @@ Shape& ShapeCollection::Link(std::shared_ptr<Shape> shape) {
   byId_[s->id] = shape;
   zStamp_[s->id] = ++frontStamp_;
   order_.push_back(std::move(shape));
+  stamps_.push_back(frontStamp_);
   IndexName(s);
+  IndexEnds(*s);
   return *s;
+}
+
+void ShapeCollection::IndexEnds(const Shape& s) {
+  if (s.beginConnection.shapeId != 0) endsOn_[s.beginConnection.shapeId].push_back(s.id);
+  if (s.endConnection.shapeId != 0 && s.endConnection.shapeId != s.beginConnection.shapeId)
+    endsOn_[s.endConnection.shapeId].push_back(s.id);
 }
 
 Shape& ShapeCollection::AddAutoShape(int autoShapeType, double left, double top, double width,
@@ -164,38 +194,56 @@ bool ShapeCollection::Delete(int id) {
   std::shared_ptr<Shape> keep = it->second;
   UnindexName(keep.get());
   byId_.erase(it);
+  const int position = PositionOf(id);
   zStamp_.erase(id);
-  order_.erase(std::remove(order_.begin(), order_.end(), keep), order_.end());
-  for (auto& s : order_) {
-    if (s->beginConnection.shapeId == id) s->beginConnection = {};
-    if (s->endConnection.shapeId == id) s->endConnection = {};
+  if (position >= 0) {
+    order_[static_cast<size_t>(position)] = nullptr;
+    ++holes_;
+  }
+  if (auto ends = endsOn_.find(id); ends != endsOn_.end()) {
+    for (int connectorId : ends->second) {
+      Shape* c = FindById(connectorId);
+      if (!c) continue;
+      if (c->beginConnection.shapeId == id) c->beginConnection = {};
+      if (c->endConnection.shapeId == id) c->endConnection = {};
+    }
+    endsOn_.erase(ends);
   }
   return true;
 }
 
 void ShapeCollection::Clear() {
   order_.clear();
+  stamps_.clear();
+  holes_ = 0;
+  endsOn_.clear();
   byName_.clear();
   byId_.clear();
   zStamp_.clear();
 }
 
 void ShapeCollection::BringToFront(int id) {
-  int i = IndexOf(id);
+  Compact();
+  int i = PositionOf(id);
   if (i < 0) return;
   auto s = order_[static_cast<size_t>(i)];
   order_.erase(order_.begin() + i);
+  stamps_.erase(stamps_.begin() + i);
   order_.push_back(s);
   zStamp_[id] = ++frontStamp_;
+  stamps_.push_back(frontStamp_);
 }
 
 void ShapeCollection::SendToBack(int id) {
-  int i = IndexOf(id);
+  Compact();
+  int i = PositionOf(id);
   if (i < 0) return;
   auto s = order_[static_cast<size_t>(i)];
   order_.erase(order_.begin() + i);
+  stamps_.erase(stamps_.begin() + i);
   order_.insert(order_.begin(), s);
   zStamp_[id] = --backStamp_;
+  stamps_.insert(stamps_.begin(), backStamp_);
 }
 
 void ShapeCollection::SitePoint(const Shape& s, int site, double* x, double* y) {
@@ -231,6 +279,7 @@ bool ShapeCollection::Connect(Shape& connector, bool beginEnd, const Shape& targ
       target.id == connector.id || site < 1)
     return false;
   (beginEnd ? connector.beginConnection : connector.endConnection) = {target.id, site};
+  endsOn_[target.id].push_back(connector.id);
   double bx, by, ex, ey;
   ConnectorPoints(connector, &bx, &by, &ex, &ey);
   SitePoint(target, site, beginEnd ? &bx : &ex, beginEnd ? &by : &ey);
@@ -242,7 +291,13 @@ void ShapeCollection::Disconnect(Shape& connector, bool beginEnd) {
   (beginEnd ? connector.beginConnection : connector.endConnection) = {};
 }
 
+void ShapeCollection::Glue(Shape& connector, bool beginEnd, ConnectorEnd end) {
+  (beginEnd ? connector.beginConnection : connector.endConnection) = end;
+  if (end.shapeId != 0) endsOn_[end.shapeId].push_back(connector.id);
+}
+
 void ShapeCollection::RerouteConnectors() {
+  Compact();
   for (auto& s : order_) {
     if (s->type != ShapeType::Connector) continue;
     double bx, by, ex, ey;

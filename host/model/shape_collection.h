@@ -16,10 +16,13 @@ namespace korvat::host {
 
 class ShapeCollection {
  public:
-  int Count() const { return static_cast<int>(order_.size()); }
+  int Count() const { return static_cast<int>(order_.size() - holes_); }
   // 0-based z-order position; null outside 0..Count()-1.
   Shape* At(int index) const;
-  const std::vector<std::shared_ptr<Shape>>& InZOrder() const { return order_; }
+  const std::vector<std::shared_ptr<Shape>>& InZOrder() const {
+    Compact();
+    return order_;
+  }
   // By name without regard to case; when names repeat, the one furthest back. Null when absent.
   Shape* Find(std::string_view name) const;
   Shape* FindById(int id) const;
@@ -48,6 +51,8 @@ class ShapeCollection {
   // Attaches one end of a connector to a site of another shape and moves that end there.
   bool Connect(Shape& connector, bool beginEnd, const Shape& target, int site);
   void Disconnect(Shape& connector, bool beginEnd);
+  // Glues one end to a shape without moving it (loading a file, where the file gives the place).
+  void Glue(Shape& connector, bool beginEnd, ConnectorEnd end);
   // Moves the attached ends of every connector to their sites (after shapes moved).
   void RerouteConnectors();
 
@@ -64,8 +69,18 @@ class ShapeCollection {
   Shape& Link(std::shared_ptr<Shape> shape);
   void IndexName(Shape* s);
   void UnindexName(Shape* s);
+  void IndexEnds(const Shape& s);
+  int PositionOf(int id) const;  // in order_, holes included; -1 when absent
+  void Compact() const;
 
-  std::vector<std::shared_ptr<Shape>> order_;
+  // Deleting leaves a hole that the next look at the order closes, so deleting many shapes in
+  // a row moves the order once.
+  mutable std::vector<std::shared_ptr<Shape>> order_;  // z-order, rising stamps
+  mutable std::vector<int64_t> stamps_;  // the z-stamp of each entry of order_, holes too
+  mutable size_t holes_ = 0;
+  // The connectors whose ends were glued to a shape, by the shape's id (checked when used:
+  // an end glued elsewhere since stays listed).
+  std::unordered_map<int, std::vector<int>> endsOn_;
   std::unordered_map<std::string, std::vector<Shape*>> byName_;  // folded name
   std::unordered_map<int, std::shared_ptr<Shape>> byId_;
   std::unordered_map<int, int64_t> zStamp_;  // id -> rises toward the front

@@ -39,7 +39,10 @@ bool Worksheet::HasFormula(int row, int col) const {
 Cell* Worksheet::CellForWrite(int row, int col) {
   if (!InSheet(row, col)) return nullptr;
   auto [it, added] = cells_.try_emplace(CellKey(row, col));
-  if (added) CountColumn(col, 1);
+  if (added) {
+    CountColumn(col, 1);
+    it->second.style = formats_.StyleAt(row, col);
+  }
   return &it->second;
 }
 
@@ -51,7 +54,9 @@ void Worksheet::CountColumn(int col, int delta) {
 
 void Worksheet::EraseIfBlank(int64_t key) {
   auto it = cells_.find(key);
-  if (it == cells_.end() || !it->second.IsBlank()) return;
+  if (it == cells_.end() || it->second.HasContent()) return;
+  // A cell without content that shows its block's format is held by the block alone.
+  if (!(it->second.style == formats_.StyleAt(KeyRow(key), KeyColumn(key)))) return;
   CountColumn(KeyColumn(key), -1);
   cells_.erase(it);
 }
@@ -94,7 +99,8 @@ bool Worksheet::SetFormula(int row, int col, std::string_view text) {
 
 const CellStyle& Worksheet::Style(int row, int col) const {
   const Cell* c = FindCell(row, col);
-  return c ? c->style : CellStyle::Default();
+  if (c) return c->style;
+  return InSheet(row, col) ? formats_.StyleAt(row, col) : CellStyle::Default();
 }
 
 CellStyle* Worksheet::MutableStyle(int row, int col) {
@@ -103,30 +109,43 @@ CellStyle* Worksheet::MutableStyle(int row, int col) {
 }
 
 bool Worksheet::SetStyle(int row, int col, const CellStyle& style) {
-  Cell* c = CellForWrite(row, col);
-  if (!c) return false;
-  c->style = style;
-  EraseIfBlank(CellKey(row, col));
+  if (!InSheet(row, col)) return false;
+  SetStyles(RangeRef{row, col, row, col}, style);
   return true;
 }
 
 namespace {
-// Visits the stored cells of a range without walking empty space.
+// Visits the stored cells of a range without walking empty space: columns that hold no cell
+// cost nothing, a tall narrow range is looked up row by row.
 template <typename Fn>
-void ForStoredCells(std::map<int64_t, Cell>& cells, const RangeRef& r, Fn fn) {
+void ForStoredCells(std::map<int64_t, Cell>& cells, const std::map<int, int>& perColumn, const RangeRef& r, Fn fn) {
+  bool any = false;
+  for (auto c = perColumn.lower_bound(r.firstCol); c != perColumn.end() && c->first <= r.lastCol; ++c) {
+    any = true;
+    break;
+  }
+  if (!any) return;
   std::vector<int64_t> keys;
-  auto it = cells.lower_bound(Worksheet::CellKey(r.firstRow, r.firstCol));
-  auto end = cells.upper_bound(Worksheet::CellKey(r.lastRow, r.lastCol));
-  for (; it != end; ++it) {
-    int col = Worksheet::KeyColumn(it->first);
-    if (col >= r.firstCol && col <= r.lastCol) keys.push_back(it->first);
+  auto collect = [&](auto it, auto end) {
+    for (; it != end; ++it) {
+      int col = Worksheet::KeyColumn(it->first);
+      if (col >= r.firstCol && col <= r.lastCol) keys.push_back(it->first);
+    }
+  };
+  const auto rows = static_cast<size_t>(r.RowCount());
+  if (rows * 32 < cells.size()) {
+    for (int row = r.firstRow; row <= r.lastRow; ++row)
+      collect(cells.lower_bound(Worksheet::CellKey(row, r.firstCol)), cells.upper_bound(Worksheet::CellKey(row, r.lastCol)));
+  } else {
+    collect(cells.lower_bound(Worksheet::CellKey(r.firstRow, r.firstCol)),
+            cells.upper_bound(Worksheet::CellKey(r.lastRow, r.lastCol)));
   }
   for (int64_t k : keys) fn(k, cells.at(k));
 }
 }  // namespace
 
 void Worksheet::ClearContents(const RangeRef& range) {
-  ForStoredCells(cells_, range, [&](int64_t key, Cell& c) {
+  ForStoredCells(cells_, cellsPerColumn_, range, [&](int64_t key, Cell& c) {
     c.formula.clear();
     c.parsed.reset();
     c.value = CellValue::Empty();
@@ -135,27 +154,88 @@ void Worksheet::ClearContents(const RangeRef& range) {
   Touched();
 }
 
-void Worksheet::ClearFormats(const RangeRef& range) {
-  ForStoredCells(cells_, range, [&](int64_t key, Cell& c) {
-    c.style = CellStyle{};
+void Worksheet::ChangeStyles(const RangeRef& range, const std::function<void(CellStyle&)>& change) {
+  formats_.Change(range, change);
+  ForStoredCells(cells_, cellsPerColumn_, range, [&](int64_t key, Cell& c) {
+    change(c.style);
     EraseIfBlank(key);
   });
+}
+
+void Worksheet::SetStyles(const RangeRef& range, const CellStyle& style) {
+  ChangeStyles(range, [&](CellStyle& s) { s = style; });
+}
+
+void Worksheet::ClearFormats(const RangeRef& range) {
+  ChangeStyles(range, [](CellStyle& s) { s = CellStyle{}; });
   RemoveConditionalFormatsWithin(range);
 }
 
 void Worksheet::Clear(const RangeRef& range) {
-  ForStoredCells(cells_, range, [&](int64_t key, Cell& c) {
-    c = Cell{};
-    EraseIfBlank(key);
+  ForStoredCells(cells_, cellsPerColumn_, range, [&](int64_t, Cell& c) {
+    c.formula.clear();
+    c.parsed.reset();
+    c.value = CellValue::Empty();
   });
-  RemoveConditionalFormatsWithin(range);
+  ClearFormats(range);
   Touched();
 }
 
-int Worksheet::LastUsedRow() const { return cells_.empty() ? 0 : KeyRow(cells_.rbegin()->first); }
+void Worksheet::ForEachShownCell(
+    const RangeRef& range, const std::function<void(int, int, const CellStyle&, const Cell*)>& visit) const {
+  const int lastRow = std::min(range.lastRow, LastUsedRow());
+  if (formats_.Empty()) {
+    auto it = cells_.lower_bound(CellKey(range.firstRow, range.firstCol));
+    auto end = cells_.upper_bound(CellKey(lastRow, range.lastCol));
+    for (; it != end; ++it) {
+      const int c = KeyColumn(it->first);
+      if (c >= range.firstCol && c <= range.lastCol) visit(KeyRow(it->first), c, it->second.style, &it->second);
+    }
+    return;
+  }
+  struct Span {
+    int first, last;
+    const CellStyle* style;
+  };
+  std::vector<Span> spans;
+  for (int r = range.firstRow; r <= lastRow; ++r) {
+    spans.clear();
+    formats_.ForEachSpanInRow(r, range.firstCol, range.lastCol,
+                              [&](int a, int b, const CellStyle& s) { spans.push_back({a, b, &s}); });
+    auto it = cells_.lower_bound(CellKey(r, range.firstCol));
+    auto end = cells_.upper_bound(CellKey(r, range.lastCol));
+    auto storedBefore = [&](int col) {
+      for (; it != end && KeyColumn(it->first) < col; ++it) visit(r, KeyColumn(it->first), it->second.style, &it->second);
+    };
+    for (const Span& s : spans)
+      for (int c = s.first; c <= s.last; ++c) {
+        storedBefore(c);
+        if (it != end && KeyColumn(it->first) == c) {
+          visit(r, c, it->second.style, &it->second);
+          ++it;
+        } else {
+          visit(r, c, *s.style, nullptr);
+        }
+      }
+    storedBefore(kMaxColumns + 1);
+  }
+}
+
+FormatBlocks Worksheet::NormalFormats() const {
+  FormatBlocks out = formats_;
+  for (const auto& [key, cell] : cells_) {
+    const int r = KeyRow(key), c = KeyColumn(key);
+    if (!(cell.style == formats_.StyleAt(r, c))) out.Set(RangeRef{r, c, r, c}, cell.style);
+  }
+  return out;
+}
+
+int Worksheet::LastUsedRow() const {
+  return std::max(cells_.empty() ? 0 : KeyRow(cells_.rbegin()->first), formats_.LastRow());
+}
 
 int Worksheet::LastUsedColumn() const {
-  return cellsPerColumn_.empty() ? 0 : cellsPerColumn_.rbegin()->first;
+  return std::max(cellsPerColumn_.empty() ? 0 : cellsPerColumn_.rbegin()->first, formats_.LastColumn());
 }
 
 int Worksheet::DeleteConditionalFormats(const RangeRef& range) {
@@ -218,6 +298,7 @@ void Worksheet::RemapRows(const std::function<int(int)>& map) {
     if (to >= 1 && to <= kMaxRows) moved.emplace(CellKey(to, KeyColumn(key)), std::move(cell));
   }
   cells_ = std::move(moved);
+  formats_.RemapRows(map);
   cellsPerColumn_.clear();
   for (const auto& entry : cells_) ++cellsPerColumn_[KeyColumn(entry.first)];
   rows_.Remap(map);

@@ -15,6 +15,7 @@
 #include "host/model/conditional_format.h"
 #include "host/model/defined_names.h"
 #include "host/model/extent_index.h"
+#include "host/model/format_blocks.h"
 #include "host/model/shape_collection.h"
 #include "host/model/sheet.h"
 
@@ -51,9 +52,25 @@ class Worksheet : public Sheet {
   bool SetFormula(int row, int col, std::string_view text);  // a Formula write ("" empties)
   bool SetInput(int row, int col, CellValue value, std::string formula);  // formula wins if set
 
+  // A stored cell carries the style it shows; the formats of other cells are held as blocks
+  // (Formats()), so formatting a large area stores no cells.
   const CellStyle& Style(int row, int col) const;  // the default style when nothing is stored
-  CellStyle* MutableStyle(int row, int col);       // creates the cell; null outside the sheet
+  // Stores the cell (with the style it shows) and gives its own style to change in place;
+  // null outside the sheet.
+  CellStyle* MutableStyle(int row, int col);
   bool SetStyle(int row, int col, const CellStyle& style);
+  // Gives every cell of the range the style change(its style) makes; the change must depend
+  // on the style alone. Costs what the range's blocks and stored cells number, not its cells.
+  void ChangeStyles(const RangeRef& range, const std::function<void(CellStyle&)>& change);
+  void SetStyles(const RangeRef& range, const CellStyle& style);
+  const FormatBlocks& Formats() const { return formats_; }
+  // The cells of the range that hold content or a format other than the default, row by row
+  // and left to right, with the style each shows; `cell` is null for a cell only formatted.
+  void ForEachShownCell(const RangeRef& range,
+                        const std::function<void(int row, int col, const CellStyle& style, const Cell* cell)>& visit) const;
+  // Every format of the sheet as disjoint blocks in their normal form, stored cells' own
+  // styles included (for saving).
+  FormatBlocks NormalFormats() const;
 
   void ClearContents(const RangeRef& range);  // values and formulas; styles stay
   // Styles, and the conditional formats that lie wholly inside the range (one that reaches
@@ -63,7 +80,7 @@ class Worksheet : public Sheet {
 
   // Stored cells in row-major order, keyed by CellKey().
   const std::map<int64_t, Cell>& Cells() const { return cells_; }
-  // The rectangle of stored cells (content or format); 0 when there are none.
+  // The rectangle of stored cells and formatted blocks; 0 when there are none.
   int LastUsedRow() const;
   int LastUsedColumn() const;
 
@@ -107,6 +124,7 @@ class Worksheet : public Sheet {
 
   std::map<int64_t, Cell> cells_;
   std::map<int, int> cellsPerColumn_;  // for LastUsedColumn
+  FormatBlocks formats_;
   ExtentIndex columns_{kDefaultColumnWidth, kMaxColumns};
   ExtentIndex rows_{kDefaultRowHeight, kMaxRows};
   ShapeCollection shapes_;

@@ -263,20 +263,18 @@ void WriteCellLayer(const SheetLayout& layout, const RowBand& band, Origin o, st
     row.texts.clear();
   };
 
-  const auto& cells = sheet.Cells();
-  auto end = cells.lower_bound(Worksheet::CellKey(band.lastRow + 1, 0));
-  for (auto it = cells.lower_bound(Worksheet::CellKey(band.firstRow, 0)); it != end; ++it) {
-    int r = Worksheet::KeyRow(it->first), c = Worksheet::KeyColumn(it->first);
+  // Stored cells and cells only formatted (held as blocks by the sheet) alike.
+  sheet.ForEachShownCell({band.firstRow, 1, band.lastRow, layout.LastColumn()}, [&](int r, int c,
+                                                                                    const CellStyle& cellStyle,
+                                                                                    const Cell* cell) {
     if (r != currentRow) flushRow(), currentRow = r;
-    if (c > layout.LastColumn()) continue;
     CellBox box{o.x + sheet.ColumnLeft(c), o.y + sheet.RowTop(r), sheet.ColumnWidth(c), sheet.RowHeight(r)};
-    if (box.w <= 0 || box.h <= 0) continue;
-    const Cell& cell = it->second;
-    CellValue value = cell.HasContent() ? sheet.Value(r, c) : CellValue::Empty();
+    if (box.w <= 0 || box.h <= 0) return;
+    const bool hasContent = cell && cell->HasContent();
+    CellValue value = hasContent ? sheet.Value(r, c) : CellValue::Empty();
     std::shared_ptr<const CellStyle> shown;
-    if (!conditional.Empty()) shown = std::make_shared<CellStyle>(conditional.Apply(r, c, value, cell.style));
-    const CellStyle& style = shown ? *shown : cell.style;
-
+    if (!conditional.Empty()) shown = std::make_shared<CellStyle>(conditional.Apply(r, c, value, cellStyle));
+    const CellStyle& style = shown ? *shown : cellStyle;
     if (auto fill = CellFillColor(style.interior))
       fills[*fill] += 'M' + Num(box.x) + ' ' + Num(box.y) + 'h' + Num(box.w) + 'v' + Num(box.h) + 'h' + Num(-box.w) + 'z';
     const double right = box.x + box.w, bottom = box.y + box.h;
@@ -289,12 +287,12 @@ void WriteCellLayer(const SheetLayout& layout, const RowBand& band, Origin o, st
     edge(Edge::Bottom, box.x, bottom, right, bottom);
     edge(Edge::Right, right, box.y, right, bottom);
 
-    if (cell.HasContent()) {
+    if (hasContent) {
       row.occupied.push_back({box.x, right});
       std::string text = ShownText(value, style, box.w);
       if (!text.empty()) row.texts.push_back({box, std::move(text), &style, value.kind, shown, row.occupied.size() - 1});
     }
-  }
+  });
   flushRow();
 
   // Under the fills: a filled neighbour keeps its own colour where text flows over it.

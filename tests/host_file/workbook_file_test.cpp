@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/file/workbook_file.h"
 
@@ -128,6 +130,57 @@ TEST(WorkbookFile, CellRecordsHoldingNothingAreNotSaved) {
   LoadResult loaded = LoadWorkbookFromText(saved);
   ASSERT_TRUE(loaded.ok()) << loaded.error;
   EXPECT_EQ(WorkbookToText(*loaded.workbook), saved);
+
+// The same formats in the old form (each cell with its style) and the new (a style table and
+// blocks): both load to the same sheet, which saves in the new form.
+TEST(WorkbookFile, OldAndNewFormsOfFormatsLoadAlike) {
+  const char* oldForm = R"({"format": "korvat-workbook", "version": 1,
+    "sheets": [{"name": "S", "cells": {
+      "B2": {"fill": {"color": 6, "pattern": 1}}, "C2": {"v": 4, "fill": {"color": 6, "pattern": 1}},
+      "B3": {"fill": {"color": 6, "pattern": 1}}, "C3": {"fill": {"color": 6, "pattern": 1}, "nf": "0%"},
+      "A5": {"v": "plain"}}}]})";
+  const char* newForm = R"({"format": "korvat-workbook", "version": 1,
+    "styles": [{"fill": {"color": 6, "pattern": 1}}, {"fill": {"color": 6, "pattern": 1}, "nf": "0%"}],
+    "sheets": [{"name": "S", "formats": {"B2:B3": 0, "C2": 0, "C3": 1}, "cells": {"C2": 4, "A5": "plain"}}]})";
+  LoadResult a = LoadWorkbookFromText(oldForm);
+  LoadResult b = LoadWorkbookFromText(newForm);
+  ASSERT_TRUE(a.ok()) << a.error;
+  ASSERT_TRUE(b.ok()) << b.error;
+  const Worksheet& wa = *a.workbook->FindWorksheet("S");
+  const Worksheet& wb = *b.workbook->FindWorksheet("S");
+  for (int r = 1; r <= 6; ++r)
+    for (int c = 1; c <= 4; ++c) {
+      EXPECT_EQ(wa.Style(r, c), wb.Style(r, c)) << FormatCellAddress(r, c);
+      EXPECT_EQ(wa.Value(r, c), wb.Value(r, c)) << FormatCellAddress(r, c);
+    }
+  EXPECT_EQ(wa.Style(3, 3).numberFormat, "0%");
+  EXPECT_EQ(wa.Style(2, 3).interior.colorIndex, 6);
+  const std::string saved = WorkbookToText(*a.workbook);
+  EXPECT_EQ(WorkbookToText(*b.workbook), saved);
+  EXPECT_NE(saved.find("\"styles\""), std::string::npos);
+  EXPECT_NE(saved.find("\"B2:B3\": 0"), std::string::npos) << saved;
+  EXPECT_EQ(WorkbookToText(*LoadWorkbookFromText(saved).workbook), saved);
+}
+
+TEST(WorkbookFile, AFormatAcrossTheSheetSavesAsAFewBlocks) {
+  Workbook book;
+  Worksheet* ws = book.AddWorksheet("WBS");
+  CellStyle grey;
+  grey.interior.colorIndex = 15;
+  grey.border(Edge::Left) = {1, 2, -4105};
+  ws->SetStyles(*ParseRangeRef("K4:XFD10000"), grey);
+  ws->SetStyles(*ParseRangeRef("3:3"), CellStyle{.numberFormat = "@"});
+  ws->MutableStyle(9, 12)->font.bold = true;  // a cell's own style inside the block
+  const std::string text = WorkbookToText(book);
+  EXPECT_LT(text.size(), 2000u) << text;
+  LoadResult loaded = LoadWorkbookFromText(text);
+  ASSERT_TRUE(loaded.ok()) << loaded.error;
+  const Worksheet& back = *loaded.workbook->FindWorksheet("WBS");
+  for (const auto& [r, c] : std::vector<std::pair<int, int>>{{4, 11}, {10000, 16384}, {9, 12}, {3, 1}, {3, 16384},
+                                                             {10001, 11}, {4, 10}, {9, 13}})
+    EXPECT_EQ(back.Style(r, c), ws->Style(r, c)) << FormatCellAddress(r, c);
+  EXPECT_TRUE(back.Style(9, 12).font.bold);
+  EXPECT_EQ(WorkbookToText(*loaded.workbook), text);
 }
 
 TEST(WorkbookFile, SaveAndLoadThroughAFile) {
@@ -178,6 +231,9 @@ TEST(WorkbookFile, MalformedFilesNameThePlace) {
        "sheets[2].shapes[0].chart.axes[0].type: expected"},
       {R"({"name": "C", "kind": "pivot"})", "sheets[2].kind: expected"},
       {R"([1, 2])", "sheets[2]: expected an object"},
+      {R"({"name": "C", "formats": {"B2:C3": 0}})", "sheets[2].formats.B2:C3: style 0 is not in the workbook's styles"},
+      {R"({"name": "C", "formats": {"B2:": 0}})", "sheets[2].formats.B2:: not a range"},
+      {R"({"name": "C", "formats": {"B2": "x"}})", "sheets[2].formats.B2: expected"},
   };
   for (const auto& c : cases) {
     const std::string text = std::string(R"({"format": "korvat-workbook", "version": 1, "sheets": [)") +

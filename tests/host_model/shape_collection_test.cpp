@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "host/model/workbook.h"
 
 namespace korvat::host {
@@ -76,6 +78,61 @@ TEST(ShapeCollection, ConnectorsFollowTheirSites) {
   EXPECT_FALSE(shapes.Connect(from, true, to, 1));  // not a connector
   shapes.Delete(to.id);
   EXPECT_FALSE(line.endConnection.connected());
+}
+
+TEST(ShapeCollection, DeletingShapesLoosensOnlyTheEndsGluedToThem) {
+  ShapeCollection shapes;
+  std::vector<int> boxes, lines;
+  for (int i = 0; i < 6; ++i) boxes.push_back(shapes.AddAutoShape(1, 40.0 * i, 0, 20, 20).id);
+  for (int i = 0; i + 1 < 6; ++i) {
+    Shape& line = shapes.AddConnector(2, 0, 0, 1, 1);
+    ASSERT_TRUE(shapes.Connect(line, true, *shapes.FindById(boxes[i]), 4));
+    ASSERT_TRUE(shapes.Connect(line, false, *shapes.FindById(boxes[i + 1]), 2));
+    lines.push_back(line.id);
+  }
+  // Re-glued elsewhere: deleting the first target must leave the new end alone.
+  Shape& moved = *shapes.FindById(lines[0]);
+  ASSERT_TRUE(shapes.Connect(moved, true, *shapes.FindById(boxes[5]), 1));
+  ASSERT_TRUE(shapes.Delete(boxes[0]));
+  ASSERT_TRUE(shapes.Delete(boxes[2]));
+  EXPECT_EQ(moved.beginConnection.shapeId, boxes[5]);
+  EXPECT_EQ(moved.endConnection.shapeId, boxes[1]);
+  const Shape& second = *shapes.FindById(lines[1]);
+  EXPECT_EQ(second.beginConnection.shapeId, boxes[1]);
+  EXPECT_FALSE(second.endConnection.connected());
+  const Shape& third = *shapes.FindById(lines[2]);
+  EXPECT_FALSE(third.beginConnection.connected());
+  EXPECT_EQ(third.endConnection.shapeId, boxes[3]);
+  // The order closes over the gaps and keeps its sequence.
+  ASSERT_EQ(shapes.Count(), 9);
+  std::vector<int> order;
+  for (const auto& s : shapes.InZOrder()) order.push_back(s->id);
+  EXPECT_EQ(order, (std::vector<int>{boxes[1], boxes[3], boxes[4], boxes[5], lines[0], lines[1], lines[2], lines[3],
+                                     lines[4]}));
+  EXPECT_EQ(shapes.IndexOf(lines[0]), 4);
+  EXPECT_EQ(shapes.At(0)->id, boxes[1]);
+}
+
+TEST(ShapeCollection, DeletingEveryShapeFrontOrBackLeavesItEmptyAndInOrder) {
+  for (bool fromFront : {true, false}) {
+    ShapeCollection shapes;
+    std::vector<int> ids;
+    for (int i = 0; i < 50; ++i) ids.push_back(shapes.AddAutoShape(1, i, 0, 1, 1).id);
+    shapes.SendToBack(ids[49]);
+    shapes.BringToFront(ids[0]);
+    std::vector<int> expected(ids.begin() + 1, ids.end() - 1);
+    expected.insert(expected.begin(), ids[49]);
+    expected.push_back(ids[0]);
+    for (int i = 0; i < 50; ++i) {
+      ASSERT_EQ(shapes.At(0)->id, expected[static_cast<size_t>(fromFront ? i : 0)]) << i;
+      const int doomed = fromFront ? expected[static_cast<size_t>(i)] : shapes.At(shapes.Count() - 1)->id;
+      ASSERT_TRUE(shapes.Delete(doomed));
+      if (!fromFront) expected.pop_back();
+      EXPECT_EQ(shapes.Count(), 49 - i);
+      EXPECT_EQ(shapes.IndexOf(doomed), -1);
+    }
+    EXPECT_TRUE(shapes.InZOrder().empty());
+  }
 }
 
 TEST(Workbook, SheetNamesAndChartsPlacedOnASheet) {
