@@ -1,6 +1,7 @@
 #include "editing/date_rules.h"
 
 #include "base/minute_math.h"
+#include "editing/time_fraction.h"
 #include "base/number_text.h"
 #include "editing/unchanged_writes.h"
 #include "wbs/wbs_cells.h"
@@ -18,13 +19,13 @@ void PercentRule(const BoundPlan& plan, const TaskRecord& task) {
   const double p = Val(WbsCellText(plan, r, s.percentCompleteColNo));
   if (p >= 100) {
     if (Empty(plan, r, s.actualEndDateColNo))
-      WriteNumberIfChanged(plan, r, s.actualEndDateColNo, TimeOfDay(task.plannedEnd));
+      WriteNumberIfChanged(plan, r, s.actualEndDateColNo, TimeFraction(task.plannedEnd));
     if (Empty(plan, r, s.actualStartDateColNo))
-      WriteNumberIfChanged(plan, r, s.actualStartDateColNo, TimeOfDay(task.plannedStart));
+      WriteNumberIfChanged(plan, r, s.actualStartDateColNo, TimeFraction(task.plannedStart));
     WriteTextIfChanged(plan, r, s.percentCompleteColNo, "100");
   } else if (p > 0) {
     if (Empty(plan, r, s.actualStartDateColNo))
-      WriteNumberIfChanged(plan, r, s.actualStartDateColNo, TimeOfDay(task.plannedStart));
+      WriteNumberIfChanged(plan, r, s.actualStartDateColNo, TimeFraction(task.plannedStart));
     WriteTextIfChanged(plan, r, s.actualEndDateColNo, "");
   } else {
     WriteTextIfChanged(plan, r, s.actualStartDateColNo, "");
@@ -38,7 +39,7 @@ void ActualEndRule(const BoundPlan& plan, const TaskRecord& task) {
   if (!Empty(plan, r, s.actualEndDateColNo)) {
     WriteTextIfChanged(plan, r, s.percentCompleteColNo, "100");
     if (Empty(plan, r, s.actualStartDateColNo))
-      WriteNumberIfChanged(plan, r, s.actualStartDateColNo, TimeOfDay(task.plannedStart));
+      WriteNumberIfChanged(plan, r, s.actualStartDateColNo, TimeFraction(task.plannedStart));
   } else if (!Empty(plan, r, s.actualStartDateColNo)) {
     WriteTextIfChanged(plan, r, s.percentCompleteColNo, "20");
   }

@@ -2,6 +2,7 @@
 
 #include "automation/host_object.h"
 #include "base/minute_math.h"
+#include "editing/time_fraction.h"
 #include "base/number_text.h"
 #include "editing/selected_rows.h"
 #include "editing/unchanged_writes.h"
@@ -39,8 +40,8 @@ void OnSelectionChange(BoundPlan& plan, IDispatch* selection, EventNesting& nest
   const double start = AddMinutes(s.timelineStart, unit * static_cast<double>(first.column - s.firstTimelineColumn));
   const double end = AddMinutes(s.timelineStart, unit * static_cast<double>(lastColumn + 1 - s.firstTimelineColumn));
   const std::int64_t row = first.row;
-  WriteTextIfChanged(plan, row, s.plannedStartDateColNo, FormatDouble(TimeOfDay(start)));
-  WriteTextIfChanged(plan, row, s.plannedEndDateColNo, FormatDouble(TimeOfDay(end)));
+  WriteTextIfChanged(plan, row, s.plannedStartDateColNo, FormatDouble(TimeFraction(start)));
+  WriteTextIfChanged(plan, row, s.plannedEndDateColNo, FormatDouble(TimeFraction(end)));
   const BookkeepingScope bookkeeping(nesting);
   // The writes' own events may have read the table again: the task of the row now.
   if (TaskRecord* now = TaskAtRow(plan.taskTable, row)) {

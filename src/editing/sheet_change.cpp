@@ -3,6 +3,7 @@
 #include "automation/host_object.h"
 #include "automation/message_box.h"
 #include "base/minute_math.h"
+#include "editing/time_fraction.h"
 #include "base/number_text.h"
 #include "calendar/calendar_days.h"
 #include "editing/date_rules.h"
@@ -58,7 +59,7 @@ void WriteEndFromMinutes(const BoundPlan& plan, std::int64_t row, const std::str
   const double start = WbsRangeNumber(plan, startLetters, row);
   const double minutes = std::nearbyint(WbsRangeNumber(plan, minutesLetters, row));
   if (start <= 0 || minutes <= 0) return;
-  WriteTextIfChanged(plan, row, endColumn, FormatDouble(TimeOfDay(AddMinutes(start, minutes))));
+  WriteTextIfChanged(plan, row, endColumn, FormatDouble(TimeFraction(AddMinutes(start, minutes))));
   if (complete) WriteTextIfChanged(plan, row, plan.wbsSettings.percentCompleteColNo, "100");
 }
 
@@ -127,8 +128,8 @@ void OnRowAdded(BoundPlan& plan, const Target& target, std::int64_t lastTableRow
   }
   const std::int64_t unit = plan.calendarSettings.CSCalendarUnit;
   const double end = AddMinutes(start, static_cast<double>(unit));
-  WriteWbsCell(plan, r, s.plannedStartDateColNo, FormatDouble(TimeOfDay(start)));
-  WriteWbsCell(plan, r, s.plannedEndDateColNo, FormatDouble(TimeOfDay(end)));
+  WriteWbsCell(plan, r, s.plannedStartDateColNo, FormatDouble(TimeFraction(start)));
+  WriteWbsCell(plan, r, s.plannedEndDateColNo, FormatDouble(TimeFraction(end)));
   if (s.resourceColNo >= 1) {
     const AutomationObject cell =
         CellAt(plan.wbsSheet, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(s.resourceColNo));
@@ -146,7 +147,12 @@ bool OnTableCells(BoundPlan& plan, const Target& target, std::int64_t lastTableR
   if (onSheet == inTable) {
     TaskRecord* task = TaskAtRow(plan.taskTable, target.row);
     if (!task) return false;
-    if (task->isLeaf != 0) ApplyDateRule(plan, *task, target.column);
+    if (task->isLeaf != 0) {
+      // The rule's writes follow from the typed cell alone; answering them again
+      // would let the actual-end rule overwrite a typed percent with "20".
+      const BookkeepingScope bookkeeping(nesting);
+      ApplyDateRule(plan, *task, target.column);
+    }
     FollowUp(plan, *task, target.column, nesting);
     return true;
   }

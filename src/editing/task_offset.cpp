@@ -1,6 +1,7 @@
 #include "editing/task_offset.h"
 
 #include "base/minute_math.h"
+#include "editing/time_fraction.h"
 #include "base/number_text.h"
 #include "editing/selected_rows.h"
 #include "gantt/gantt_chart.h"
@@ -19,8 +20,8 @@ void OffsetTask(const BoundPlan& plan, const TaskRecord& task, double offsetMinu
   const double minutes = std::nearbyint(WbsRangeNumber(plan, s.pvByTaskCol, task.row));
   const double newStart = AddMinutes(start, offsetMinutes);
   const double newEnd = AddMinutes(newStart, minutes);
-  WriteWbsCell(plan, task.row, s.plannedStartDateColNo, FormatDouble(TimeOfDay(newStart)));
-  WriteWbsCell(plan, task.row, s.plannedEndDateColNo, FormatDouble(TimeOfDay(newEnd)));
+  WriteWbsCell(plan, task.row, s.plannedStartDateColNo, FormatDouble(TimeFraction(newStart)));
+  WriteWbsCell(plan, task.row, s.plannedEndDateColNo, FormatDouble(TimeFraction(newEnd)));
 }
 
 }  // namespace
