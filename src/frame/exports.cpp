@@ -69,6 +69,17 @@ void DrawChartUnfiltered(BoundPlan& plan) {
   if (!savedFilter.empty()) ApplyFilter(plan, savedFilter);
 }
 
+// A row operation: 1 when it changed the sheet. The sheet events its own writes
+// raise return at once: the operation reads, schedules and redraws what it
+// changed itself, and answering each write again would redraw a branch per cell.
+template <typename Operation>
+intptr_t RowEdit(Operation&& operation) {
+  return WithBoundPlan(intptr_t{0}, [&](BoundPlan& plan) {
+    const BookkeepingScope ownWrites(State().eventNesting);
+    return intptr_t{operation(plan) ? 1 : 0};
+  });
+}
+
 }  // namespace
 
 extern "C" {
@@ -189,23 +200,23 @@ KV_API void KV_CALL kvWorkload(int32_t kind, int32_t step) {
 }
 
 KV_API intptr_t KV_CALL kvTasksMoveUp(void) {
-  return WithBoundPlan(intptr_t{0}, [](BoundPlan& plan) { return intptr_t{MoveTasks(plan, -1) ? 1 : 0}; });
+  return RowEdit([](BoundPlan& plan) { return MoveTasks(plan, -1); });
 }
 
 KV_API intptr_t KV_CALL kvTasksMoveDown(void) {
-  return WithBoundPlan(intptr_t{0}, [](BoundPlan& plan) { return intptr_t{MoveTasks(plan, +1) ? 1 : 0}; });
+  return RowEdit([](BoundPlan& plan) { return MoveTasks(plan, +1); });
 }
 
 KV_API intptr_t KV_CALL kvTasksMoveRight(void) {
-  return WithBoundPlan(intptr_t{0}, [](BoundPlan& plan) { return intptr_t{ShiftLevel(plan, +1) ? 1 : 0}; });
+  return RowEdit([](BoundPlan& plan) { return ShiftLevel(plan, +1); });
 }
 
 KV_API intptr_t KV_CALL kvTasksMoveLeft(void) {
-  return WithBoundPlan(intptr_t{0}, [](BoundPlan& plan) { return intptr_t{ShiftLevel(plan, -1) ? 1 : 0}; });
+  return RowEdit([](BoundPlan& plan) { return ShiftLevel(plan, -1); });
 }
 
 KV_API intptr_t KV_CALL kvTasksOffset(int32_t a, int32_t b) {
-  return WithBoundPlan(intptr_t{0}, [a, b](BoundPlan& plan) { return intptr_t{OffsetTasks(plan, a, b) ? 1 : 0}; });
+  return RowEdit([a, b](BoundPlan& plan) { return OffsetTasks(plan, a, b); });
 }
 
 // The event range is the caller's: wrapped without a reference of its own.

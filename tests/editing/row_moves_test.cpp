@@ -2,6 +2,7 @@
 // the roll-up formulas and the chart at the rows' new places.
 
 #include "editing/editing_plan.h"
+#include "frame/addin_state.h"
 #include "korvat/korvat.h"
 
 #include <gtest/gtest.h>
@@ -121,6 +122,26 @@ TEST(RowMoves, TheBlockIsSelectedAtItsNewPlace) {
   EXPECT_EQ(NameAt(*s, 7), "a1");
   EXPECT_EQ(NameAt(*s, 8), "a2");
   EXPECT_EQ(s->Close(), 0);
+}
+
+TEST(RowMoves, WithEventsForwardedTheMoveAnswersItsOwnWritesAtOnceAndEndsTheSame) {
+  const auto moved = [](bool events) {
+    PlanWorkbook plan = OutlinePlan({{1, "A"}, {2, "a1"}, {2, "a2"}, {1, "B"}, {2, "b1"}}, true);
+    auto s = OpenUpdated(plan);
+    Select(*s, "8:8");
+    korvat::State().eventNesting = korvat::EventNesting{};
+    if (events) ForwardEvents(*s);
+    EXPECT_EQ(kvTasksMoveUp(), 1);
+    const korvat::EventNesting nesting = korvat::State().eventNesting;
+    if (events) {
+      EXPECT_GT(nesting.calls, 0);
+      EXPECT_EQ(nesting.ignored, nesting.calls);
+    }
+    const std::string saved = SavedText(*s);
+    EXPECT_EQ(s->Close(), 0);
+    return saved;
+  };
+  EXPECT_EQ(moved(true), moved(false));
 }
 
 }  // namespace
