@@ -87,8 +87,10 @@ TEST(RowMoves, MovingABlockDownKeepsEachSummaryNamingItsOwnChildren) {
 
 TEST(RowMoves, TheBarsAreDrawnAtTheNewRowsAndNoShapeKeepsAnOldRowsName) {
   PlanWorkbook plan = OutlinePlan({{1, "A"}, {2, "first"}, {2, "second"}, {2, "third"}});
+  plan.Wbs().SetValue(9, kPredCol, CellValue::Text("1.1"));  // third follows first
   auto s = OpenUpdated(plan);
   kvWBSReschedule();
+  ASSERT_NE(s->Wbs().Shapes().Find("TaskConnector9A"), nullptr);
   const auto barOf = [&](int row) { return s->Wbs().Shapes().Find("GanntBar" + std::to_string(row) + "A"); };
   ASSERT_NE(barOf(9), nullptr);
   const double thirdLeft = barOf(9)->left;
@@ -107,6 +109,8 @@ TEST(RowMoves, TheBarsAreDrawnAtTheNewRowsAndNoShapeKeepsAnOldRowsName) {
   // One plan bar per leaf row, none twice.
   for (int row = 7; row <= 9; ++row) EXPECT_NE(barOf(row), nullptr) << row;
   EXPECT_EQ(s->Wbs().Shapes().Find("GanntBar10A"), nullptr);
+  // The link's connector goes with its successor to row 8.
+  EXPECT_EQ(ShapesNamed(*s, "TaskConnector"), std::vector<std::string>{"TaskConnector8A"});
   EXPECT_EQ(s->Close(), 0);
 }
 
