@@ -27,7 +27,9 @@ LoadResult Failure(std::string message) {
 }
 
 constexpr const char* kUnknownType = ": unknown workbook file type (expected .json, .xlsx or .xlsm)";
+#ifndef KORVAT_HAS_XLSX
 constexpr const char* kNoPackages = ": .xlsx and .xlsm files are not supported by this build";
+#endif
 
 bool ReadFileBytes(const std::string& path, std::string* bytes, std::string* error) {
   std::ifstream in(PathFromUtf8(path), std::ios::binary);

@@ -188,8 +188,13 @@ JsonOut WorksheetJson(const Worksheet& ws) {
   JsonOut rows = ExtentsJson(ws.Rows(), false);
   if (!rows.empty()) out["rows"] = rows;
   JsonOut cells = JsonOut::object();
-  for (const auto& [key, cell] : ws.Cells())
-    AppendMember(cells, FormatCellAddress(Worksheet::KeyRow(key), Worksheet::KeyColumn(key)), CellJson(cell));
+  for (const auto& [key, cell] : ws.Cells()) {
+    JsonOut one = CellJson(cell);
+    // A cell record left with nothing to keep (a write the host refused half-way) is not
+    // written: the reader would drop it, and the saved text would change on the next save.
+    if (one.is_object() && one.empty()) continue;
+    AppendMember(cells, FormatCellAddress(Worksheet::KeyRow(key), Worksheet::KeyColumn(key)), std::move(one));
+  }
   if (!cells.empty()) out["cells"] = std::move(cells);
   JsonOut names = NamesJson(ws.Names());
   if (!names.empty()) out["names"] = names;

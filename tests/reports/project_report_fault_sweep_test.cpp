@@ -1,6 +1,6 @@
 // kvEVMByProject with one failing host call, for every call it makes.
 
-#include "fault_sweep.h"
+#include "swept_plan.h"
 #include "korvat/korvat.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace {
 using namespace korvat::test;
 
 TEST(ProjectReportFaultSweep, EveryHostCall) {
-  SweepHostFaults({"kvEVMByProject(2, 1)", [] { kvEVMByProject(2, 1); }});
+  SweepReport("kvEVMByProject(2, 1)", [] { kvEVMByProject(2, 1); });
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // kvEVMByTask with one failing host call, for every call it makes.
 
-#include "fault_sweep.h"
+#include "swept_plan.h"
 #include "korvat/korvat.h"
 #include "report_fixture.h"
 
@@ -24,6 +24,6 @@ TEST(TaskReportFaultSweep, TheSweptPlanIsReadAsAnUpdateReadsIt) {
   EXPECT_EQ(s->Close(), 0);
 }
 
-TEST(TaskReportFaultSweep, EveryHostCall) { SweepHostFaults({"kvEVMByTask", [] { kvEVMByTask(); }}); }
+TEST(TaskReportFaultSweep, EveryHostCall) { SweepReport("kvEVMByTask", [] { kvEVMByTask(); }); }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // kvWorkload with one failing host call, for every call it makes.
 
-#include "fault_sweep.h"
+#include "swept_plan.h"
 #include "korvat/korvat.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,6 @@ namespace {
 
 using namespace korvat::test;
 
-TEST(WorkloadReportFaultSweep, EveryHostCall) { SweepHostFaults({"kvWorkload(1, 1)", [] { kvWorkload(1, 1); }}); }
+TEST(WorkloadReportFaultSweep, EveryHostCall) { SweepReport("kvWorkload(1, 1)", [] { kvWorkload(1, 1); }); }
 
 }  // namespace

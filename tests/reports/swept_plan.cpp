@@ -1,16 +1,15 @@
-#include "fault_sweep.h"
+#include "swept_plan.h"
+
+#include "support/fault_sweep.h"
 
 #include "base/calendar_date.h"
 #include "frame/settings_loading.h"
-#include "host/file/workbook_file.h"
 #include "report_fixture.h"
 #include "support/plan_workbook.h"
 #include "wbs/task_lookup.h"
 #include "wbs/task_reading.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 namespace korvat::test {
 namespace {
@@ -51,41 +50,13 @@ std::unique_ptr<PlanSession> OpenSweptPlan() {
   return session;
 }
 
-namespace {
-
-std::int64_t CallsOf(const Export& e) {
-  const auto s = OpenSweptPlan();
-  s->Host().ResetCounters();
-  e.run();
-  const std::int64_t calls = s->Host().TotalCalls();
-  EXPECT_EQ(s->Close(), 0) << e.name;
-  return calls;
-}
-
-}  // namespace
-
-void SweepHostFaults(const Export& e) {
-  const std::int64_t calls = CallsOf(e);
-  ASSERT_GT(calls, 100) << e.name;
-  // Every call up to 3,000; beyond that every stride-th, so a sweep stays near 3,000 runs.
-  const std::int64_t stride = calls <= 3000 ? 1 : calls / 3000 + 1;
-  const host::FaultKind kinds[] = {host::FaultKind::Exception, host::FaultKind::MemberNotFound,
-                                   host::FaultKind::OutOfMemory};
-  int runs = 0;
-  for (std::int64_t k = 1; k <= calls; k += stride, ++runs) {
-    const auto s = OpenSweptPlan();
-    s->Host().ResetCounters();
-    s->Host().FailCall(k, kinds[k % 3]);
-    e.run();
-    s->Host().ClearFaults();
-    ASSERT_EQ(s->Close(), 0) << e.name << " failing call " << k;
-    const std::string text = SavedText(*s);
-    const host::file::LoadResult loaded = host::file::LoadWorkbookFromText(text);
-    ASSERT_TRUE(loaded.ok()) << e.name << " failing call " << k << ": " << loaded.error;
-    ASSERT_EQ(host::file::WorkbookToText(*loaded.workbook), text) << e.name << " failing call " << k;
-  }
-  std::printf("%s: %d runs, one per host call of %lld (stride %lld)\n", e.name, runs, static_cast<long long>(calls),
-              static_cast<long long>(stride));
+void SweepReport(const char* name, void (*report)()) {
+  SweepHostFaults({.name = name,
+                   .open = OpenSweptPlan,
+                   .run = [report](PlanSession&) { report(); },
+                   .untouched = [](PlanSession& s) {
+                     return ContentsOfSheets(s, {"wsWBS", "wsSettings", "wsResource", "wsCalendar", "wsDictionary"});
+                   }});
 }
 
 }  // namespace korvat::test
