@@ -32,6 +32,19 @@ ExportCall TwoIntegers(std::string arguments, std::string summary, void (*run)(i
           }};
 }
 
+ExportCall Changing(std::string summary, intptr_t (*run)()) {
+  return {ArgumentKind::None, "", std::move(summary),
+          [run](const Integers&, IDispatch*) { return std::to_string(static_cast<long long>(run())); }};
+}
+
+ExportCall OnRange(std::string summary, void (*run)(IDispatch**)) {
+  return {ArgumentKind::Range, "RANGE", std::move(summary), [run](const Integers&, IDispatch* range) {
+            IDispatch* held = range;
+            run(&held);
+            return std::string();
+          }};
+}
+
 // Each entry calls its export with the arguments the command line gave.
 const Table& Exports() {
   static const Table table = {
@@ -49,6 +62,25 @@ const Table& Exports() {
                                       [](int32_t style) { kvDrawGanntChart(style); })},
       {"kvWBSReschedule", NoArguments("lay out the unstarted leaf tasks per resource and redraw the chart",
                                       [] { kvWBSReschedule(); })},
+      {"kvTasksMoveUp", Changing("move the selected task rows one row up (prints 1 when moved, 0 when refused)",
+                                 [] { return kvTasksMoveUp(); })},
+      {"kvTasksMoveDown", Changing("move the selected task rows one row down (1 when moved, 0 when refused)",
+                                   [] { return kvTasksMoveDown(); })},
+      {"kvTasksMoveRight", Changing("indent the selected tasks one outline level (1 when done, 0 when refused)",
+                                    [] { return kvTasksMoveRight(); })},
+      {"kvTasksMoveLeft", Changing("outdent the selected tasks one outline level (1 when done, 0 when refused)",
+                                   [] { return kvTasksMoveLeft(); })},
+      {"kvTasksOffset",
+       {ArgumentKind::TwoIntegers, "A,B",
+        "move the selected unstarted leaf tasks by A x B minutes (1 when the selection was on task rows)",
+        [](const Integers& n, IDispatch*) {
+          return std::to_string(static_cast<long long>(kvTasksOffset(n.at(0), n.at(1))));
+        }}},
+      {"kvWBSEventOnChange", OnRange("handle a change of RANGE on the WBS sheet, as the sheet's Change event does",
+                                     [](IDispatch** range) { kvWBSEventOnChange(range); })},
+      {"kvWBSEventOnSelectionChange",
+       OnRange("handle RANGE selected on the WBS sheet, as the sheet's SelectionChange event does",
+               [](IDispatch** range) { kvWBSEventOnSelectionChange(range); })},
       {"kvDrawProgressLines", NoArguments("draw today's progress line over the chart", [] { kvDrawProgressLines(); })},
       {"kvEVMByTask", {ArgumentKind::None, "", "write the earned-value report of every task on the sheet EVM0_<date>",
                        [](const Integers&, IDispatch*) { return std::to_string(kvEVMByTask()); }}},

@@ -33,6 +33,18 @@ KV_API int32_t KV_CALL kvSetWorkBook(IDispatch** workbook);
 KV_API void KV_CALL kvUpdateWBS(void);
 KV_API void KV_CALL kvWBSFilter(void);
 
+/* Editing the task rows: each returns 1 when the sheet was changed, else 0.
+ * They act on the selection of the WBS sheet. */
+KV_API intptr_t KV_CALL kvTasksMoveUp(void);
+KV_API intptr_t KV_CALL kvTasksMoveDown(void);
+KV_API intptr_t KV_CALL kvTasksMoveRight(void);
+KV_API intptr_t KV_CALL kvTasksMoveLeft(void);
+KV_API intptr_t KV_CALL kvTasksOffset(int32_t a, int32_t b);
+
+/* The WBS sheet's events, forwarded by the workbook's macros. */
+KV_API void KV_CALL kvWBSEventOnChange(IDispatch** range);
+KV_API void KV_CALL kvWBSEventOnSelectionChange(IDispatch** range);
+
 /* The Gantt chart */
 KV_API void KV_CALL kvDrawCalendar(int32_t unit);
 KV_API void KV_CALL kvDrawGanntChart(int32_t barStyle);

@@ -25,6 +25,10 @@ void CreateAddinRecords(AddinState& s) {
   s.calendarSettings = std::make_unique<CalendarSettings>();
   s.wbsSettings = std::make_unique<WbsSettings>();
   s.taskTable = std::make_unique<TaskTable>();
+  // Counts start afresh; handlers still running keep their depth.
+  s.eventNesting.calls = 0;
+  s.eventNesting.ignored = 0;
+  s.eventNesting.deepest = s.eventNesting.depth;
 }
 
 void BindWorkbook(AddinState& s, IDispatch* workbook) {

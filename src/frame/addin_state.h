@@ -11,6 +11,7 @@
 
 #include "automation/automation_object.h"
 #include "automation/sheet_ref.h"
+#include "editing/event_nesting.h"
 #include "plan/bound_plan.h"
 
 #include <memory>
@@ -32,6 +33,9 @@ struct AddinState {
   ResourceList resources;
   // Whether an export since the binding has told the workbook's missing sheets and settings.
   bool bindingChecked = false;
+  // The sheet events received and how deep they nested, for the whole time the
+  // library is loaded.
+  EventNesting eventNesting;
 };
 
 AddinState& State();

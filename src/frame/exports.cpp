@@ -10,6 +10,11 @@
 #include "calendar/calendar_header.h"
 #include "calendar/calendar_settings_loader.h"
 #include "calendar/timeline_check.h"
+#include "editing/level_shift.h"
+#include "editing/row_moves.h"
+#include "editing/selection_change.h"
+#include "editing/sheet_change.h"
+#include "editing/task_offset.h"
 #include "frame/addin_state.h"
 #include "frame/binding_check.h"
 #include "frame/export_guard.h"
@@ -62,6 +67,17 @@ void DrawChartUnfiltered(BoundPlan& plan) {
   if (!savedFilter.empty()) ApplyFilter(plan, "");
   if (TimelineDrawable(plan)) DrawGanttChart(plan);
   if (!savedFilter.empty()) ApplyFilter(plan, savedFilter);
+}
+
+// A row operation: 1 when it changed the sheet. The sheet events its own writes
+// raise return at once: the operation reads, schedules and redraws what it
+// changed itself, and answering each write again would redraw a branch per cell.
+template <typename Operation>
+intptr_t RowEdit(Operation&& operation) {
+  return WithBoundPlan(intptr_t{0}, [&](BoundPlan& plan) {
+    const BookkeepingScope ownWrites(State().eventNesting);
+    return intptr_t{operation(plan) ? 1 : 0};
+  });
 }
 
 }  // namespace
@@ -180,6 +196,49 @@ KV_API void KV_CALL kvWorkload(int32_t kind, int32_t step) {
     CollectWorkload(plan, kind, step, run);
     if (!AcceptPeriodCount(run.periods)) return;
     WriteWorkloadReport(plan, run);
+  });
+}
+
+KV_API intptr_t KV_CALL kvTasksMoveUp(void) {
+  return RowEdit([](BoundPlan& plan) { return MoveTasks(plan, -1); });
+}
+
+KV_API intptr_t KV_CALL kvTasksMoveDown(void) {
+  return RowEdit([](BoundPlan& plan) { return MoveTasks(plan, +1); });
+}
+
+KV_API intptr_t KV_CALL kvTasksMoveRight(void) {
+  return RowEdit([](BoundPlan& plan) { return ShiftLevel(plan, +1); });
+}
+
+KV_API intptr_t KV_CALL kvTasksMoveLeft(void) {
+  return RowEdit([](BoundPlan& plan) { return ShiftLevel(plan, -1); });
+}
+
+KV_API intptr_t KV_CALL kvTasksOffset(int32_t a, int32_t b) {
+  return RowEdit([a, b](BoundPlan& plan) { return OffsetTasks(plan, a, b); });
+}
+
+// The event range is the caller's: wrapped without a reference of its own.
+KV_API void KV_CALL kvWBSEventOnChange(IDispatch** range) {
+  GuardExport([range] {
+    const EventCallScope call(State().eventNesting);
+    if (!call.Handled() || !range || !*range) return;
+    WithBoundPlan([range](BoundPlan& plan) {
+      const AutomationObject target = AutomationObject::Borrow(*range);
+      OnSheetChange(plan, target.Get(), State().eventNesting);
+    });
+  });
+}
+
+KV_API void KV_CALL kvWBSEventOnSelectionChange(IDispatch** range) {
+  GuardExport([range] {
+    const EventCallScope call(State().eventNesting);
+    if (!call.Handled() || !range || !*range) return;
+    WithBoundPlan([range](BoundPlan& plan) {
+      const AutomationObject selection = AutomationObject::Borrow(*range);
+      OnSelectionChange(plan, selection.Get(), State().eventNesting);
+    });
   });
 }
 
