@@ -16,15 +16,18 @@ namespace {
 // Enough for the sheets, the templates and the shapes and cells an export works on at once.
 constexpr std::size_t kMaxTypedObjects = 64;
 
+// OLECHAR is char16_t off Windows and wchar_t on it.
+using MemberName = std::basic_string<OLECHAR>;
+
 // Members whose result is not of one declared type.
-bool GivesUntypedResult(const std::u16string& name) {
+bool GivesUntypedResult(const MemberName& name) {
   static const char16_t* const kUntyped[] = {u"Parent",  u"Sheets",  u"Worksheets", u"Selection", u"ActiveSheet",
                                             u"Caller",  u"Evaluate", u"Run",       u"Object",    u"ActiveChart",
                                             u"Charts"};
   for (const char16_t* untyped : kUntyped) {
     std::size_t i = 0;
     for (; untyped[i] && i < name.size(); ++i) {
-      char16_t a = untyped[i], b = name[i];
+      char16_t a = untyped[i], b = static_cast<char16_t>(name[i]);
       if (a >= u'A' && a <= u'Z') a = static_cast<char16_t>(a - u'A' + u'a');
       if (b >= u'A' && b <= u'Z') b = static_cast<char16_t>(b - u'A' + u'a');
       if (a != b) break;
@@ -43,7 +46,7 @@ struct MemberIdCache {
   MemberKind nextKind = 1;
   std::list<TypedObject> objects;  // most recently used first
   std::unordered_map<IDispatch*, std::list<TypedObject>::iterator> byObject;
-  std::map<std::tuple<MemberKind, std::u16string, unsigned>, MemberKind> members;
+  std::map<std::tuple<MemberKind, MemberName, unsigned>, MemberKind> members;
   std::unordered_map<MemberKind, DISPID> ids;
 
   void Note(IDispatch* object, MemberKind kind) {
@@ -94,11 +97,11 @@ MemberKind KindOfObject(IDispatch* object) {
 MemberKind KindOfMember(MemberKind parent, const OLECHAR* name, unsigned arguments) {
   MemberIdCache* cache = Active().get();
   if (!cache || parent == 0 || !name) return 0;
-  std::u16string key(name);
+  MemberName key(name);
   if (GivesUntypedResult(key)) {
     // The id of the member itself is still the parent type's: keep it under a kind
     // that no object result shares.
-    auto [it, added] = cache->members.try_emplace({parent, key + u"\x01", arguments}, 0);
+    auto [it, added] = cache->members.try_emplace({parent, key + static_cast<OLECHAR>(1), arguments}, 0);
     if (added) it->second = cache->nextKind++;
     return -it->second;
   }
