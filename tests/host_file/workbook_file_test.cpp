@@ -130,6 +130,7 @@ TEST(WorkbookFile, CellRecordsHoldingNothingAreNotSaved) {
   LoadResult loaded = LoadWorkbookFromText(saved);
   ASSERT_TRUE(loaded.ok()) << loaded.error;
   EXPECT_EQ(WorkbookToText(*loaded.workbook), saved);
+}
 
 // The same formats in the old form (each cell with its style) and the new (a style table and
 // blocks): both load to the same sheet, which saves in the new form.
