@@ -15,21 +15,21 @@ constexpr double kPointsPerPixel = 0.75;
 
 // The room one line takes: the host's whole-pixel layout, or the page's layout rounded up to
 // a pixel where that is wider, so a fitted text shows whole in both.
-double LineWidth(std::string_view line, const FontSpec& spec) {
-  const double page = std::ceil(TextWidth(line, spec) / kPointsPerPixel - 1e-9) * kPointsPerPixel;
-  return std::max(HostCellTextWidth(line, spec), page);
+double LineWidth(std::string_view line, const FontSpec& face) {
+  const double page = std::ceil(TextWidth(line, face) / kPointsPerPixel - 1e-9) * kPointsPerPixel;
+  return std::max(HostCellTextWidth(line, face), page);
 }
 
 }  // namespace
 
 double FittedWidth(std::string_view shownText, const Font& font) {
-  const FontSpec spec{font.size, font.bold, font.italic};
+  const FontSpec face{font.size, font.bold, font.italic};
   double widest = 0.0;
   // A text of several lines is as wide as its widest line.
   for (size_t start = 0; start <= shownText.size();) {
     size_t end = shownText.find('\n', start);
     if (end == std::string_view::npos) end = shownText.size();
-    widest = std::max(widest, LineWidth(shownText.substr(start, end - start), spec));
+    widest = std::max(widest, LineWidth(shownText.substr(start, end - start), face));
     start = end + 1;
   }
   if (widest <= 0.0) return 0.0;

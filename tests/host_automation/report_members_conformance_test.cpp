@@ -62,8 +62,8 @@ TEST_F(ReportMembersTest, AutoFitGivesEachColumnTheWidthOfItsWidestShownText) {
     EXPECT_EQ(fitted, host::FittedWidth(c.widest, *c.font)) << c.col;
     // Room for the text in the host's whole-pixel layout and on the page, and no more
     // than a pixel beyond the wider of the two, besides the cell's 5 pixels.
-    const host::FontSpec spec{c.font->size, c.font->bold, c.font->italic};
-    const double text = std::max(host::HostCellTextWidth(c.widest, spec), host::TextWidth(c.widest, spec));
+    const host::FontSpec face{c.font->size, c.font->bold, c.font->italic};
+    const double text = std::max(host::HostCellTextWidth(c.widest, face), host::TextWidth(c.widest, face));
     EXPECT_GE(fitted - host::kCellTextInsets, text) << c.col;
     EXPECT_LT(fitted - host::kCellTextInsets, text + 0.75) << c.col;
   }
