@@ -160,8 +160,8 @@ def chart_problems(name, body, expected):
 def check_report_sheets(args, work):
     """Renders the report sheets and checks each on its tab; returns the failures."""
     wanted = []
-    for spec in args.report_sheet:
-        name, _, charts = spec.rpartition(":")
+    for entry in args.report_sheet:
+        name, _, charts = entry.rpartition(":")
         wanted.append((name, int(charts)))
     page = os.path.join(work, "reports.html")
     render = [args.korvat, "render", args.workbook, "-o", page]
