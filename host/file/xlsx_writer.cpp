@@ -36,6 +36,7 @@ class Writer {
     StartPackage();
     const std::string workbookPart = source_ ? source_->workbookPart : "xl/workbook.xml";
     Relationships workbookRels = KeptWorkbookRelationships();
+    ReserveKeptSheetParts();
     std::string sheets;
     for (int i = 0; i < book_.SheetCount(); ++i) sheets += WriteSheet(*book_.SheetAt(i), i, workbookPart, workbookRels);
     if (source_)
@@ -107,6 +108,14 @@ class Writer {
       kept.list.push_back(r);
     }
     return kept;
+  }
+
+  // Sheets read from the package keep their parts; a sheet added before them in the tab
+  // order must not be given one of those names.
+  void ReserveKeptSheetParts() {
+    if (!source_) return;
+    for (int i = 0; i < book_.SheetCount(); ++i)
+      if (const PackageSource::SheetPart* from = source_->PartOf(*book_.SheetAt(i))) used_.insert(FoldCase(from->part));
   }
 
   // A part name not taken: `preferred` when free, else stem + the first free number + ext.

@@ -200,6 +200,32 @@ TEST(XlsxPreservation, AnXlsxLeavesTheMacroProjectOut) {
   EXPECT_TRUE(saved.package.Contains("xl/media/image1.png"));
 }
 
+// The reports add their sheets in front of the plan's: a new sheet must not take the part
+// of a sheet read from the package, whose content would then be written over it.
+TEST(XlsxPreservation, SheetsAddedInFrontKeepTheirOwnContentAndTheReadSheetsTheirs) {
+  XlsxRead read = ReadXlsx(Zip(MinimalWorkbook()));
+  ASSERT_TRUE(read.workbook) << read.error;
+  Workbook& book = *read.workbook;
+  for (int n : {2, 3}) {
+    Worksheet* added = book.AddWorksheet("Report" + std::to_string(n), 0);
+    ASSERT_NE(added, nullptr);
+    added->SetValue(1, 1, CellValue::Number(n));
+  }
+  std::string bytes, error;
+  ASSERT_TRUE(WriteXlsx(book, read.source.get(), false, &bytes, &error)) << error;
+  XlsxRead again = ReadXlsx(bytes);
+  ASSERT_TRUE(again.workbook) << again.error;
+
+  const std::vector<std::pair<std::string, double>> expected = {{"Report3", 3}, {"Report2", 2}, {"Data", 1}};
+  ASSERT_EQ(again.workbook->SheetCount(), 3);
+  for (int i = 0; i < 3; ++i) {
+    const auto* sheet = dynamic_cast<const Worksheet*>(again.workbook->SheetAt(i));
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->Name(), expected[i].first);
+    EXPECT_EQ(sheet->Value(1, 1), CellValue::Number(expected[i].second)) << sheet->Name();
+  }
+}
+
 TEST(XlsxPreservation, AnXlsmGoesThroughFilesWithItsMacroProject) {
   const std::string dir = ::testing::TempDir();
   const std::string in = dir + "macros-in.xlsm", out = dir + "macros-out.xlsm";
