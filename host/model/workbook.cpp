@@ -52,10 +52,17 @@ bool Workbook::IsNameTaken(std::string_view name, const Sheet* except) const {
   return s && s != except;
 }
 
+// Free as a name and as a code name: a renamed sheet keeps its code name, and the macro
+// project knows each sheet by its code name, so two sheets must never share one.
 std::string Workbook::NextFreeName(const char* stem) const {
+  auto codeNameTaken = [this](const std::string& name) {
+    for (const auto& s : sheets_)
+      if (EqualsIgnoreCase(s->codeName, name)) return true;
+    return false;
+  };
   for (int n = 1;; ++n) {
     std::string name = stem + std::to_string(n);
-    if (!FindSheet(name)) return name;
+    if (!FindSheet(name) && !codeNameTaken(name)) return name;
   }
 }
 

@@ -157,5 +157,19 @@ TEST(Workbook, SheetNamesAndChartsPlacedOnASheet) {
   EXPECT_EQ(report->Shapes().At(0), embedded);
 }
 
+// The reports add a sheet and rename it, one after another: each keeps a code name of its own.
+TEST(Workbook, AddedSheetsNeverShareACodeName) {
+  Workbook book;
+  std::vector<std::string> codeNames;
+  for (const char* name : {"Workload1", "EVM2", "EVM0"}) {
+    Worksheet* added = book.AddWorksheet({}, 0);
+    ASSERT_NE(added, nullptr);
+    ASSERT_TRUE(book.RenameSheet(*added, name));
+    codeNames.push_back(added->codeName);
+  }
+  EXPECT_EQ(codeNames, (std::vector<std::string>{"Sheet1", "Sheet2", "Sheet3"}));
+  EXPECT_EQ(book.AddChartSheet()->codeName, "Chart1");
+}
+
 }  // namespace
 }  // namespace korvat::host
