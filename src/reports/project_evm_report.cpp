@@ -34,6 +34,13 @@ std::int64_t WriteProjectHeadings(const Dictionary& dictionary, IDispatch* sheet
   return kFirstPeriodRow;
 }
 
+// SPI and CPI of the row's own PV, EV and AC, blank where a divisor is 0.
+void WriteIndexFormulas(IDispatch* sheet, std::int64_t row) {
+  const std::string c = CellName(3, row), d = CellName(4, row), e = CellName(5, row), blank = "\"\"";
+  PutReportFormula(sheet, row, 8, Joined({"=", ErrorToBlank(Joined({d, "/", c}), blank)}));
+  PutReportFormula(sheet, row, 9, Joined({"=", ErrorToBlank(Joined({d, "/", e}), blank)}));
+}
+
 void WriteProjectRow(IDispatch* sheet, const ProjectEvmRun& run, const std::string& key, std::int64_t row) {
   const PeriodTotals* totals = run.totals.Find(key);
   if (!totals) return;
@@ -43,18 +50,20 @@ void WriteProjectRow(IDispatch* sheet, const ProjectEvmRun& run, const std::stri
   }
   const double figures[] = {totals->plannedValue, totals->earnedValue, totals->actualCost};
   for (std::int64_t i = 0; i < 3; ++i) PutReportNumber(sheet, row, 3 + i, SixteenDigitNumber(figures[i]));
-  const std::string c = CellName(3, row), d = CellName(4, row), e = CellName(5, row), blank = "\"\"";
+  const std::string c = CellName(3, row), d = CellName(4, row), e = CellName(5, row);
   PutReportFormula(sheet, row, 6, Joined({"=", d, "-", c}));
   PutReportFormula(sheet, row, 7, Joined({"=", d, "-", e}));
-  PutReportFormula(sheet, row, 8, Joined({"=", ErrorToBlank(Joined({d, "/", c}), blank)}));
-  PutReportFormula(sheet, row, 9, Joined({"=", ErrorToBlank(Joined({d, "/", e}), blank)}));
+  WriteIndexFormulas(sheet, row);
 }
 
+// The indexes of the totals are those of the summed figures: a sum of the periods' ratios
+// means nothing (two periods at 0.9 would total 1.8, under budget).
 void WriteProjectTotals(IDispatch* sheet, std::int64_t row) {
-  for (std::int64_t column = 3; column <= 9; ++column) {
+  for (std::int64_t column = 3; column <= 7; ++column) {
     const std::string letters = ColumnLetters(column);
     PutReportFormula(sheet, row, column, Joined({"=SUM(", letters, "3:", letters, FormatInteger(row - 1), ")"}));
   }
+  WriteIndexFormulas(sheet, row);
 }
 
 void FormatProjectSheet(IDispatch* workbook, const WideText& title, IDispatch* sheet, const std::string& lastLetters,

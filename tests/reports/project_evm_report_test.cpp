@@ -72,6 +72,10 @@ TEST(ProjectEvmReport, WeeklyTablesWithRunningSumsAndOnlyPlannedValueAhead) {
   EXPECT_EQ(NumberAt(*report, "C8"), 1200.0);
   EXPECT_EQ(NumberAt(*report, "D8"), 840.0);
   EXPECT_EQ(NumberAt(*report, "E8"), 820.0);
+  // Its indexes are those of the totals, not sums of the periods' indexes.
+  EXPECT_EQ(report->Formula(8, 8), "=IF(ISERROR(D8/C8),\"\",D8/C8)");
+  EXPECT_DOUBLE_EQ(NumberAt(*report, "H8"), 840.0 / 1200.0);
+  EXPECT_DOUBLE_EQ(NumberAt(*report, "I8"), 840.0 / 820.0);
   // The accumulated table from row 10: its first row is the first period, its third the
   // sum of the first three.
   EXPECT_EQ(TextAt(*report, "C10"), "Planned value");
@@ -178,6 +182,7 @@ TEST(ProjectEvmReport, WithoutTasksOrDictionaryTheSheetIsStillComplete) {
   EXPECT_TRUE(At(report, "B3").IsEmpty());  // no counted task: the period row stays empty
   EXPECT_EQ(report.Formula(4, 3), "=SUM(C3:C3)");
   EXPECT_EQ(NumberAt(report, "C4"), 0.0);
+  EXPECT_EQ(TextAt(report, "H4"), "");  // no index of nothing planned
   EXPECT_EQ(ChartCount(report), 2);
   EXPECT_TRUE(At(report, "B1").IsEmpty());
   EXPECT_TRUE(s.boxes.empty());
