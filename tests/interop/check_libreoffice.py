@@ -2,7 +2,7 @@
 """LibreOffice Calc judges a workbook package that korvat wrote.
 
 1. Calc, headless, opens WORKBOOK and turns it into a PDF (each sheet on one page); the
-   first page, as a PNG, must not be blank and must show the resource colours of the
+   page of the Gantt chart (--page, the first by default), as a PNG, must not be blank and must show the resource colours of the
    plan's bars in the chart area (right of the task table).
 2. Calc saves WORKBOOK again as .xlsx; korvat reads Calc's file and must find the cell
    values and formulas, the defined names, and every shape by name at the same place (within
@@ -38,7 +38,7 @@ def resource_colours(reference):
     return colours
 
 
-def check_page(png, colours, chart_from, min_pixels):
+def check_page(png, number, colours, chart_from, min_pixels):
     width, height, channels, rows = s.read_png(png)
     counts = {c: 0 for c in colours}
     targets = {c: s.hex_rgb(c) for c in colours}
@@ -55,7 +55,7 @@ def check_page(png, colours, chart_from, min_pixels):
                     counts[c] += 1
     problems = []
     area = (width - start) * height
-    print("page 1: %dx%d pixels, %d painted in the chart area" % (width, height, painted))
+    print("page %d: %dx%d pixels, %d painted in the chart area" % (number, width, height, painted))
     if painted < area * 0.01:
         problems.append("the first page is blank in the chart area (%d of %d pixels painted)" % (painted, area))
     for c, n in counts.items():
@@ -122,6 +122,7 @@ def main():
     parser.add_argument("--pdftoppm", default=shutil.which("pdftoppm") or "/usr/bin/pdftoppm")
     parser.add_argument("--chart-from", type=float, default=0.2, help="where the chart area starts (page width share)")
     parser.add_argument("--min-pixels", type=int, default=20)
+    parser.add_argument("--page", type=int, default=1, help="the page (sheet) that shows the Gantt chart")
     args = parser.parse_args()
     if not os.path.exists(args.soffice):
         s.skip("LibreOffice (soffice) is not installed")
@@ -141,13 +142,14 @@ def main():
         pdf = os.path.join(pdf_dir, stem + ".pdf")
         if not os.path.exists(pdf):
             s.fail(["Calc wrote no PDF of %s" % args.workbook])
-        code, output = s.run([args.pdftoppm, "-f", "1", "-l", "1", "-r", "36", "-png", pdf,
+        page = str(args.page)
+        code, output = s.run([args.pdftoppm, "-f", page, "-l", page, "-r", "36", "-png", pdf,
                               os.path.join(work, "page")], TIMEOUT)
         pages = [p for p in os.listdir(work) if p.startswith("page") and p.endswith(".png")]
         if code != 0 or not pages:
             s.fail(["pdftoppm failed: %s" % output])
         print("Calc opened %s and wrote %s" % (args.workbook, pdf))
-        problems += check_page(os.path.join(work, pages[0]), resource_colours(reference), args.chart_from,
+        problems += check_page(os.path.join(work, pages[0]), args.page, resource_colours(reference), args.chart_from,
                                args.min_pixels)
 
         soffice_convert(args.soffice, profile, "xlsx", args.workbook, xlsx_dir)
