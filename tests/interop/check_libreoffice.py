@@ -2,8 +2,9 @@
 """LibreOffice Calc judges a workbook package that korvat wrote.
 
 1. Calc, headless, opens WORKBOOK and turns it into a PDF (each sheet on one page); the
-   page of the Gantt chart (--page, the first by default), as a PNG, must not be blank and must show the resource colours of the
-   plan's bars in the chart area (right of the task table).
+   page of the Gantt chart (--page, the first by default), as a PNG, must not be blank and
+   must show the resource colours of the plan's bars in the chart area (right of the task
+   table).
 2. Calc saves WORKBOOK again as .xlsx; korvat reads Calc's file and must find the cell
    values and formulas, the defined names, and every shape by name at the same place (within
    a point) as in REFERENCE, korvat's JSON form of the same workbook.
@@ -57,7 +58,7 @@ def check_page(png, number, colours, chart_from, min_pixels):
     area = (width - start) * height
     print("page %d: %dx%d pixels, %d painted in the chart area" % (number, width, height, painted))
     if painted < area * 0.01:
-        problems.append("the first page is blank in the chart area (%d of %d pixels painted)" % (painted, area))
+        problems.append("page %d is blank in the chart area (%d of %d pixels painted)" % (number, painted, area))
     for c, n in counts.items():
         print("  resource colour %s: %d pixels" % (c, n))
         if n < min_pixels:
